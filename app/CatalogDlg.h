@@ -1,0 +1,121 @@
+#pragma once
+
+#include "Controls.h"
+#include "Dialog.h"
+#include "Film.h"
+#include "ListCtrl.h"
+#include "ToolBarCtrl.h"
+
+#include <string>
+
+// The main window: owns the two film lists, their counts, the four data
+// paths, the values of the details panel, the choices that the Search, Top
+// and Active Files dialogs remember, and the controls.
+class CCatalogDlg : public CDialog {
+public:
+    static constexpr int kPathSize = 255;  // a path holds at most 254 bytes
+
+    CCatalogDlg();
+    ~CCatalogDlg() override;
+
+    // Controls.
+    CToolBarCtrl m_toolBar;
+    CEdit m_editViewings;
+    CEdit m_editComments;
+    CEdit m_editOriginalTitle;
+    CListCtrl m_listCtrl;
+
+    // The details panel.
+    std::string m_strPanelYear;
+    std::string m_strPanelCast;
+    std::string m_strPanelDirector;
+    std::string m_strPanelCountry;
+    std::string m_strPanelTitle;
+    std::string m_strPanelOriginalTitle;
+    std::string m_strPanelRating;
+    int m_nPanelViewings;
+
+    HICON m_hIcon;
+
+    // The catalogue.
+    CFilmNode* m_pToSeeList = nullptr;
+    CFilmNode* m_pSeenList = nullptr;
+    int m_nSeenCount = 0;
+    int m_nToSeeCount = 0;
+
+    // Remembered choices.
+    int m_nActiveFilesChoice = 0;
+    int m_nActiveCommentsChoice = 0;
+    int m_bSearchOriginalTitle = 0;
+    int m_bSearchTitle = 0;
+    int m_bSearchCountry = 0;
+    int m_bSearchYear = 0;
+    int m_bSearchDirector = 0;
+    int m_bSearchCast = 0;
+    int m_bSearchRating = 0;
+    int m_bSearchApproximate = 0;
+    int m_bSearchViewings = 0;
+    int m_bSearchSeen = 0;
+    int m_bSearchToSee = 0;
+
+    // The data paths.
+    char m_szToSeeFile[kPathSize] = {};
+    char m_szSeenFile[kPathSize] = {};
+    char m_szToSeeCommentsDir[kPathSize] = {};
+    char m_szSeenCommentsDir[kPathSize] = {};
+
+    int m_nMaxViewings = 0;
+    int m_nTopCriterion = 0;
+
+    // The archives: 0 both read, 1 one cannot be opened, 2 one is invalid.
+    int LoadArchives();
+    // Writes both archives; false when either could not be written.
+    bool SaveArchives();
+
+    // Comment files; nList 0 is the seen list, any other the to-see list.
+    int LoadComment(std::string strOriginalTitle, int nList);
+    int SaveComment(std::string strOriginalTitle, int nList);
+    int DeleteComment(std::string strOriginalTitle, int nList);
+
+    // The rating words.
+    std::string RatingToText(int nRating) const;
+    int TextToRating(std::string strText) const;
+    int IsValidRating(std::string strText) const;
+
+    // Commands.
+    void OnShowList();
+    void OnClearList();
+    void OnToSee();
+    void OnTop();
+    void OnSearch();
+    void OnCount();
+    void OnClearAll();
+    void OnNew();
+    void OnModify();
+    void OnSave();
+    void OnHelpAbout();
+    void OnReopen();
+    void OnExit();
+    void OnSetActiveFile();
+    void OnDblclkResultList(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSysCommand(UINT nID, LPARAM lParam) override;
+
+    // Puts a film at the top of the result list as a row of eight cells.
+    void InsertFilmRow(const CFilm& film);
+
+    // Copies a path into one of the fixed path buffers; false, with the
+    // buffer unchanged, when it does not fit.
+    static bool SetPath(char (&buffer)[kPathSize], const std::string& strPath);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+private:
+    void SetDataPaths();
+    void CreateResultColumns();
+    void CreateToolBar();
+    void ShowList(const CFilmNode* pHead, COLORREF color);
+
+    DECLARE_MESSAGE_MAP()
+};

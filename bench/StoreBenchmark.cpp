@@ -1,0 +1,167 @@
+// Loading and saving a catalogue of 100,000 films, each beside its floor: the
+// cost of merely reading the file and splitting it into lines, and of merely
+// writing (and syncing) the same bytes. After the runs the ratios are printed.
+
+#include "Archive.h"
+#include "ArchiveGenerator.h"
+#include "FilmList.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int kFilms = 100000;
+
+std::filesystem::path g_dir;
+
+std::string PathOf(const std::string& strName) { return (g_dir / strName).string(); }
+
+void WriteFileOrDie(const std::string& strPath, const std::string& bytes) {
+    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
+    if (pFile == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), pFile) != bytes.size() ||
+        std::fclose(pFile) != 0) {
+        std::fprintf(stderr, "cannot write %s\n", strPath.c_str());
+        std::exit(1);
+    }
+}
+
+void BM_Load(benchmark::State& state, const std::string& strPath) {
+    for (auto _ : state) {
+        ArchiveContents contents;
+        const ArchiveReadResult result = ReadArchive(strPath, contents);
+        benchmark::DoNotOptimize(result);
+        FreeList(contents.pHead);  // both sides pay for freeing what they built
+    }
+    state.SetItemsProcessed(state.iterations() * kFilms);
+}
+
+// The floor of loading: read the whole file and split it into lines.
+void BM_ReadLinesFloor(benchmark::State& state, const std::string& strPath) {
+    for (auto _ : state) {
+        std::string bytes;
+        std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
+        char buffer[1 << 16];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pFile)) > 0) {
+            bytes.append(buffer, n);
+        }
+        std::fclose(pFile);
+        std::vector<std::string> lines;
+        lines.reserve(static_cast<std::size_t>(kFilms) * 7 + 3);
+        std::size_t nStart = 0;
+        for (std::size_t nLf = bytes.find('\n'); nLf != std::string::npos;
+             nLf = bytes.find('\n', nStart)) {
+            lines.emplace_back(bytes, nStart, nLf - nStart);
+            nStart = nLf + 1;
+        }
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
+void BM_Save(benchmark::State& state, const CFilmNode* pList, int nCount) {
+    const std::string strPath = PathOf("save.cta");
+    for (auto _ : state) {
+        if (!WriteArchive(strPath, pList, nCount)) {
+            state.SkipWithError("WriteArchive failed");
+            break;
+        }
+    }
+}
+
+// The floor of saving: write the same bytes to a file, with or without the
+// sync to disk that a save which survives a crash needs.
+void BM_WriteFloor(benchmark::State& state, const std::string& bytes, bool bSync) {
+    const std::string strPath = PathOf("floor.cta");
+    for (auto _ : state) {
+        const int fd = ::open(strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        std::size_t nDone = 0;
+        while (nDone < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + nDone, bytes.size() - nDone);
+            if (n <= 0) break;
+            nDone += static_cast<std::size_t>(n);
+        }
+        if (bSync) ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration) {
+                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void PrintRatio(const std::string& strWhat, const std::string& strA,
+                    const std::string& strB, double dTarget) const {
+        const auto a = m_times.find(strA);
+        const auto b = m_times.find(strB);
+        if (a == m_times.end() || b == m_times.end() || b->second <= 0) return;
+        const double dRatio = a->second / b->second;
+        std::printf("%-40s %6.2f  (target <= %.0f) %s\n", strWhat.c_str(), dRatio, dTarget,
+                    dRatio <= dTarget ? "ok" : "OVER");
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    const char* pDir = std::getenv("CINETROVE_BENCH_DIR");
+    g_dir = std::filesystem::path(pDir != nullptr ? pDir : std::filesystem::temp_directory_path()) /
+            ("cinetrove-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(g_dir);
+
+    const std::vector<GeneratedFilm> films = GenerateFilms(kFilms);
+    const std::string strSorted = PathOf("sorted.cta");
+    const std::string strRandom = PathOf("random.cta");
+    const std::string sortedBytes = ArchiveBytes(films, ArchiveOrder::Descending);
+    WriteFileOrDie(strSorted, sortedBytes);
+    WriteFileOrDie(strRandom, ArchiveBytes(films, ArchiveOrder::Random));
+
+    ArchiveContents list;
+    if (ReadArchive(strSorted, list) != ArchiveRead || list.nCount != kFilms) {
+        std::fprintf(stderr, "generated archive does not read\n");
+        return 1;
+    }
+
+    benchmark::RegisterBenchmark("Load/descending", BM_Load, strSorted)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Load/random", BM_Load, strRandom)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ReadLinesFloor", BM_ReadLinesFloor, strSorted)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Save", BM_Save, list.pHead, list.nCount)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("WriteFloor/sync", BM_WriteFloor, sortedBytes, true)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("WriteFloor/nosync", BM_WriteFloor, sortedBytes, false)
+        ->Unit(benchmark::kMillisecond);
+
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n%d films, %zu bytes\n", kFilms, sortedBytes.size());
+    reporter.PrintRatio("load (descending file) / read+split", "Load/descending", "ReadLinesFloor", 4);
+    reporter.PrintRatio("load (random file) / read+split", "Load/random", "ReadLinesFloor", 4);
+    reporter.PrintRatio("save / write+fsync same bytes", "Save", "WriteFloor/sync", 3);
+    reporter.PrintRatio("save / write same bytes, no fsync", "Save", "WriteFloor/nosync", 3);
+
+    FreeList(list.pHead);
+    std::error_code ec;
+    std::filesystem::remove_all(g_dir, ec);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,330 @@
+#include "QtBridge.h"
+
+#include "ResourceScript.h"
+#include "WinApp.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The dialog font: the template's face where the system has it, else the
+// system's sans face, at the template's size.
+QFont DialogFont(const DialogTemplate& tmpl)
+{
+    QFont font;
+    font.setFamilies({QString::fromStdString(tmpl.fontName), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    font.setPointSize(tmpl.fontPoints > 0 ? tmpl.fontPoints : 8);
+    return font;
+}
+
+// Reports a double click anywhere on a list view, on a row or below the rows.
+class DoubleClickFilter : public QObject {
+public:
+    DoubleClickFilter(CDialog* pOwner, int nID, QObject* parent)
+        : QObject(parent), m_pOwner(pOwner), m_nID(nID) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            NMHDR hdr{m_nID, NM_DBLCLK};
+            m_pOwner->SendCommand(static_cast<UINT>(m_nID), NM_DBLCLK, &hdr);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CDialog* m_pOwner;
+    int m_nID;
+};
+
+}  // namespace
+
+QIcon LoadIconResource(int nID);
+
+DialogWindow::DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget* pParent)
+    : QDialog(pParent), m_pOwner(pOwner), m_template(tmpl)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(ToQt(tmpl.caption));
+    const QFont font = DialogFont(tmpl);
+    setFont(font);
+    // Dialog units become pixels through the font's base units: the average
+    // width of the alphabet and the height of a line.
+    const QFontMetrics metrics(font);
+    const int alphabet = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_nBaseX = std::max(1, (alphabet / 26 + 1) / 2);
+    m_nBaseY = std::max(1, metrics.height());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (tmpl.menuId != 0) {
+        if (const MenuTemplate* menu = AfxGetResources().FindMenu(tmpl.menuId)) {
+            m_pMenuBar = new QMenuBar(this);
+            layout->setMenuBar(m_pMenuBar);
+            BuildMenu(*menu);
+        }
+    }
+    m_pClient = new QWidget(this);
+    const QPoint size = ToPixels(tmpl.cx, tmpl.cy);
+    m_pClient->setFixedSize(size.x(), size.y());
+    layout->addWidget(m_pClient);
+
+    for (const auto& control : tmpl.controls) BuildControl(control);
+    // Group boxes frame the controls drawn over them.
+    for (QGroupBox* group : m_pClient->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) group->lower();
+}
+
+QPoint DialogWindow::ToPixels(int x, int y) const
+{
+    return {(x * m_nBaseX + 2) / 4, (y * m_nBaseY + 4) / 8};
+}
+
+void DialogWindow::BuildMenu(const MenuTemplate& menu)
+{
+    for (const auto& popup : menu.popups) {
+        QMenu* pMenu = m_pMenuBar->addMenu(ToQt(popup.text));
+        for (const auto& item : popup.children) {
+            if (item.separator) {
+                pMenu->addSeparator();
+                continue;
+            }
+            QAction* action = pMenu->addAction(ToQt(item.text));
+            const int id = item.id;
+            m_menuActions[id] = action;
+            connect(action, &QAction::triggered, this, [this, id] { m_pOwner->SendCommand(static_cast<UINT>(id)); });
+        }
+    }
+}
+
+void DialogWindow::BuildControl(const ControlTemplate& c)
+{
+    QWidget* widget = nullptr;
+    const QString text = ToQt(c.text);
+    const int id = c.id;
+    auto sendClicked = [this, id] { m_pOwner->SendCommand(static_cast<UINT>(id)); };
+    if (c.kind != ControlKind::RadioButton) m_pRadioGroup = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label:
+        widget = new QLabel(text, m_pClient);
+        break;
+    case ControlKind::GroupBox:
+        widget = new QGroupBox(text, m_pClient);
+        break;
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(text, m_pClient);
+        button->setAutoDefault(false);
+        button->setDefault(c.HasStyle("BS_DEFPUSHBUTTON"));
+        connect(button, &QPushButton::clicked, this, sendClicked);
+        widget = button;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(text, m_pClient);
+        connect(box, &QCheckBox::clicked, this, sendClicked);
+        widget = box;
+        break;
+    }
+    case ControlKind::RadioButton: {
+        // A group runs from a button with WS_GROUP to the next control that is not a radio button.
+        auto* radio = new QRadioButton(text, m_pClient);
+        radio->setAutoExclusive(false);
+        if (!m_pRadioGroup || c.HasStyle("WS_GROUP")) m_pRadioGroup = new QButtonGroup(this);
+        m_pRadioGroup->addButton(radio);
+        connect(radio, &QRadioButton::clicked, this, sendClicked);
+        widget = radio;
+        break;
+    }
+    case ControlKind::Edit:
+        if (c.HasStyle("ES_MULTILINE")) {
+            auto* memo = new QPlainTextEdit(m_pClient);
+            memo->setLineWrapMode(c.HasStyle("WS_HSCROLL") || c.HasStyle("ES_AUTOHSCROLL")
+                                      ? QPlainTextEdit::NoWrap
+                                      : QPlainTextEdit::WidgetWidth);
+            memo->setTabChangesFocus(true);
+            memo->setReadOnly(c.HasStyle("ES_READONLY"));
+            widget = memo;
+        } else {
+            auto* edit = new QLineEdit(m_pClient);
+            edit->setReadOnly(c.HasStyle("ES_READONLY"));
+            widget = edit;
+        }
+        break;
+    case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(m_pClient);
+        combo->setEditable(!c.HasStyle("CBS_DROPDOWNLIST"));
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setDuplicatesEnabled(true);
+        if (const auto it = m_template.initialStrings.find(id); it != m_template.initialStrings.end())
+            for (const auto& item : it->second) combo->addItem(ToQt(item));
+        combo->setCurrentIndex(-1);
+        if (combo->isEditable()) combo->setEditText(QString());
+        widget = combo;
+        break;
+    }
+    case ControlKind::ListView: {
+        auto* view = new QTableView(m_pClient);
+        auto* model = new ReportListModel(view);
+        view->setModel(model);
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setSelectionMode(c.HasStyle("LVS_SINGLESEL") ? QAbstractItemView::SingleSelection
+                                                           : QAbstractItemView::ExtendedSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setShowGrid(false);
+        view->setWordWrap(false);
+        view->setTabKeyNavigation(false);
+        view->verticalHeader()->hide();
+        view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+        view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        view->horizontalHeader()->setHighlightSections(false);
+        view->horizontalHeader()->setStretchLastSection(false);
+        view->viewport()->installEventFilter(new DoubleClickFilter(m_pOwner, id, view));
+        widget = view;
+        break;
+    }
+    case ControlKind::Icon: {
+        auto* label = new QLabel(m_pClient);
+        label->setPixmap(LoadIconResource(c.iconId).pixmap(32, 32));
+        widget = label;
+        break;
+    }
+    }
+    const QPoint pos = ToPixels(c.x, c.y);
+    QPoint size = ToPixels(c.cx, c.cy);
+    if (c.kind == ControlKind::ComboBox) size.setY(ToPixels(0, 14).y());  // the list drops below
+    if (c.kind == ControlKind::Icon) size = QPoint(32, 32);
+    widget->setGeometry(pos.x(), pos.y(), size.x(), size.y());
+    widget->setEnabled(!c.HasStyle("WS_DISABLED"));
+    if (c.kind == ControlKind::Label && !m_controls.empty()) {
+        // A label names the control after it, for screen readers.
+    }
+    widget->setObjectName(QStringLiteral("control%1").arg(id));
+    if (id != IDC_STATIC) m_controls.emplace(id, widget);
+}
+
+QWidget* DialogWindow::Control(int nID) const
+{
+    const auto it = m_controls.find(nID);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+int DialogWindow::IdOf(const QWidget* pWidget) const
+{
+    for (const QWidget* w = pWidget; w && w != this; w = w->parentWidget())
+        for (const auto& [id, control] : m_controls)
+            if (control == w) return id;
+    return 0;
+}
+
+QToolButton* DialogWindow::CommandButton(int nID) const
+{
+    const auto it = m_toolButtons.find(nID);
+    return it == m_toolButtons.end() ? nullptr : it->second;
+}
+
+QAction* DialogWindow::MenuAction(int nID) const
+{
+    const auto it = m_menuActions.find(nID);
+    return it == m_menuActions.end() ? nullptr : it->second;
+}
+
+QMenu* DialogWindow::SystemMenu()
+{
+    if (m_pSystemMenu) return m_pSystemMenu;
+    // Window managers keep the system menu to themselves, so the window
+    // carries its own: a button at the start of the menu bar, also opened
+    // with Alt+Space. It starts with the close item, as a system menu does.
+    m_pSystemMenu = new QMenu(this);
+    QAction* close = m_pSystemMenu->addAction(QStringLiteral("&Close"));
+    close->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
+    connect(close, &QAction::triggered, this, [this] { m_pOwner->OnSysCommand(SC_CLOSE, 0); });
+    auto* button = new QToolButton(this);
+    button->setIcon(windowIcon());
+    button->setAutoRaise(true);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setMenu(m_pSystemMenu);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(windowTitle());
+    if (m_pMenuBar) m_pMenuBar->setCornerWidget(button, Qt::TopLeftCorner);
+    auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), this);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, button] { m_pSystemMenu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
+    return m_pSystemMenu;
+}
+
+void DialogWindow::RunLoop()
+{
+    QEventLoop loop;
+    m_pLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    m_pLoop = nullptr;
+}
+
+void DialogWindow::QuitLoop()
+{
+    if (m_pLoop) m_pLoop->exit(0);
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The dialog manager's keys: Enter sends the default button's command
+    // (IDOK without one), Esc sends IDCANCEL.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+        for (const auto& [id, control] : m_controls) {
+            auto* button = qobject_cast<QPushButton*>(control);
+            if (button && button->isDefault()) {
+                if (button->isEnabled()) button->click();
+                return;
+            }
+        }
+        m_pOwner->SendCommand(IDOK);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        m_pOwner->SendCommand(IDCANCEL);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (m_pOwner->IsModalRunning()) m_pOwner->OnSysCommand(SC_CLOSE, 0);
+}
+
+void DialogWindow::reject() { m_pOwner->SendCommand(IDCANCEL); }
+
+void DialogWindow::accept() { m_pOwner->SendCommand(IDOK); }

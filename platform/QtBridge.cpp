@@ -1,0 +1,164 @@
+#include "QtBridge.h"
+
+#include "AnsiText.h"
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+QString ToQt(const std::string& ansi)
+{
+    const std::string utf8 = AfxAnsiToUtf8(ansi);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string FromQt(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return AfxUtf8ToAnsi(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+namespace {
+// A multi-line edit remembers the exact bytes it was given, and what it
+// showed for them, so that it gives them back unchanged until edited.
+constexpr const char* kGivenBytes = "cinetroveGivenBytes";
+constexpr const char* kGivenShown = "cinetroveGivenShown";
+}  // namespace
+
+std::string GetWidgetText(const QWidget* pWidget)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(pWidget)) return FromQt(edit->text());
+    if (const auto* memo = qobject_cast<const QPlainTextEdit*>(pWidget)) {
+        const QString shown = memo->toPlainText();
+        const QVariant given = memo->property(kGivenBytes);
+        if (given.isValid() && memo->property(kGivenShown).toString() == shown) {
+            const QByteArray bytes = given.toByteArray();
+            return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        }
+        QString withCrLf = shown;
+        withCrLf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return FromQt(withCrLf);
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(pWidget)) return FromQt(combo->currentText());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(pWidget)) return FromQt(button->text());
+    if (const auto* group = qobject_cast<const QGroupBox*>(pWidget)) return FromQt(group->title());
+    if (const auto* label = qobject_cast<const QLabel*>(pWidget)) return FromQt(label->text());
+    if (pWidget && pWidget->isWindow()) return FromQt(pWidget->windowTitle());
+    return {};
+}
+
+void SetWidgetText(QWidget* pWidget, const std::string& ansi)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(pWidget)) {
+        edit->setText(ToQt(ansi));
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(pWidget)) {
+        // The control shows a CR LF pair as one line break; a lone CR or LF as well.
+        QString shown = ToQt(ansi);
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        memo->setPlainText(shown);
+        memo->setProperty(kGivenBytes, QByteArray(ansi.data(), static_cast<qsizetype>(ansi.size())));
+        memo->setProperty(kGivenShown, memo->toPlainText());
+    } else if (auto* combo = qobject_cast<QComboBox*>(pWidget)) {
+        combo->setEditText(ToQt(ansi));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(pWidget)) {
+        button->setText(ToQt(ansi));
+    } else if (auto* group = qobject_cast<QGroupBox*>(pWidget)) {
+        group->setTitle(ToQt(ansi));
+    } else if (auto* label = qobject_cast<QLabel*>(pWidget)) {
+        label->setText(ToQt(ansi));
+    } else if (pWidget && pWidget->isWindow()) {
+        pWidget->setWindowTitle(ToQt(ansi));
+    }
+}
+
+int ReportListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ReportListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_headings.size());
+}
+
+QVariant ReportListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return ToQt(Text(index.row(), index.column()));
+    if (role == Qt::ForegroundRole && m_bHasColor)
+        return QColor(GetRValue(m_color), GetGValue(m_color), GetBValue(m_color));
+    return {};
+}
+
+QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(m_headings.size()))
+        return {};
+    if (role == Qt::DisplayRole) return ToQt(m_headings[static_cast<std::size_t>(section)]);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}
+
+int ReportListModel::InsertColumn(int nCol, const std::string& heading)
+{
+    const int count = static_cast<int>(m_headings.size());
+    if (nCol < 0) return -1;
+    if (nCol > count) nCol = count;
+    beginInsertColumns({}, nCol, nCol);
+    m_headings.insert(m_headings.begin() + nCol, heading);
+    for (auto& row : m_rows) row.insert(row.begin() + std::min<std::ptrdiff_t>(nCol, static_cast<std::ptrdiff_t>(row.size())), std::string());
+    endInsertColumns();
+    return nCol;
+}
+
+int ReportListModel::InsertRow(int nRow, const std::string& text)
+{
+    const int count = static_cast<int>(m_rows.size());
+    if (nRow < 0 || nRow > count) nRow = count;
+    beginInsertRows({}, nRow, nRow);
+    std::vector<std::string> row(std::max<std::size_t>(m_headings.size(), 1));
+    row[0] = text;
+    m_rows.insert(m_rows.begin() + nRow, std::move(row));
+    endInsertRows();
+    return nRow;
+}
+
+bool ReportListModel::SetText(int nRow, int nCol, const std::string& text)
+{
+    if (nRow < 0 || nRow >= static_cast<int>(m_rows.size()) || nCol < 0) return false;
+    auto& row = m_rows[static_cast<std::size_t>(nRow)];
+    if (nCol >= static_cast<int>(row.size())) return false;
+    row[static_cast<std::size_t>(nCol)] = text;
+    const QModelIndex cell = index(nRow, nCol);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+    return true;
+}
+
+std::string ReportListModel::Text(int nRow, int nCol) const
+{
+    if (nRow < 0 || nRow >= static_cast<int>(m_rows.size()) || nCol < 0) return {};
+    const auto& row = m_rows[static_cast<std::size_t>(nRow)];
+    return nCol < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(nCol)] : std::string();
+}
+
+void ReportListModel::Clear()
+{
+    if (m_rows.empty()) return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void ReportListModel::SetTextColor(COLORREF cr)
+{
+    m_color = cr;
+    m_bHasColor = true;
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+// Private to the framework: the Qt widgets behind its windows and controls.
+
+#include "Dialog.h"
+#include "ResourceScript.h"
+
+#include <QAbstractTableModel>
+#include <QDialog>
+#include <QIcon>
+#include <QString>
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+class QAction;
+class QButtonGroup;
+class QEventLoop;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QToolButton;
+
+QString ToQt(const std::string& ansi);
+std::string FromQt(const QString& text);
+
+// Text of any control as the platform gives it (ANSI; CR LF line breaks in
+// a multi-line edit), and its replacement.
+std::string GetWidgetText(const QWidget* pWidget);
+void SetWidgetText(QWidget* pWidget, const std::string& ansi);
+
+struct IconHandle {
+    QIcon icon;
+};
+
+// The rows of a report list view: texts only, kept in a deque so that a row
+// goes in at the top in constant time.
+class ReportListModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    int InsertColumn(int nCol, const std::string& heading);
+    int InsertRow(int nRow, const std::string& text);
+    bool SetText(int nRow, int nCol, const std::string& text);
+    std::string Text(int nRow, int nCol) const;
+    void Clear();
+    void SetTextColor(COLORREF cr);
+    bool HasTextColor() const { return m_bHasColor; }
+    COLORREF TextColor() const { return m_color; }
+
+private:
+    std::vector<std::string> m_headings;
+    std::deque<std::vector<std::string>> m_rows;
+    COLORREF m_color = 0;
+    bool m_bHasColor = false;
+};
+
+// The window of a dialog: the menu bar, the client area holding the
+// template's controls at their dialog-unit positions, and the system menu
+// stand-in.
+class DialogWindow : public QDialog {
+public:
+    DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget* pParent);
+
+    CDialog* Owner() const { return m_pOwner; }
+    const DialogTemplate& Template() const { return m_template; }
+    QWidget* Client() const { return m_pClient; }
+    QWidget* Control(int nID) const;
+    int IdOf(const QWidget* pWidget) const;  // walks up to the control; 0 when none
+    QPoint ToPixels(int x, int y) const;
+
+    // Commands of the toolbar and the menu, by id.
+    void AddCommandButton(int nID, QToolButton* pButton) { m_toolButtons[nID] = pButton; }
+    QToolButton* CommandButton(int nID) const;
+    QAction* MenuAction(int nID) const;
+    QMenu* SystemMenu();
+
+    void RunLoop();
+    void QuitLoop();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void accept() override;
+
+private:
+    void BuildMenu(const MenuTemplate& menu);
+    void BuildControl(const ControlTemplate& c);
+
+    CDialog* m_pOwner;
+    DialogTemplate m_template;
+    QWidget* m_pClient = nullptr;
+    QMenuBar* m_pMenuBar = nullptr;
+    QMenu* m_pSystemMenu = nullptr;
+    QButtonGroup* m_pRadioGroup = nullptr;
+    int m_nBaseX = 6;
+    int m_nBaseY = 13;
+    std::map<int, QWidget*> m_controls;
+    std::map<int, QToolButton*> m_toolButtons;
+    std::map<int, QAction*> m_menuActions;
+    QEventLoop* m_pLoop = nullptr;
+};

@@ -1,0 +1,453 @@
+#include "ResourceScript.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace {
+
+struct Token {
+    enum Kind { End, Word, Number, String, Punct } kind = End;
+    std::string text;
+    long number = 0;
+    int line = 0;
+};
+
+class Lexer {
+public:
+    explicit Lexer(std::string_view src) : m_src(src) {}
+
+    Token Next()
+    {
+        SkipBlanks();
+        Token t;
+        t.line = m_line;
+        if (m_pos >= m_src.size()) return t;
+        const char c = m_src[m_pos];
+        if (c == '"') {
+            t.kind = Token::String;
+            ++m_pos;
+            while (m_pos < m_src.size()) {
+                const char d = m_src[m_pos++];
+                if (d == '"') {
+                    if (m_pos < m_src.size() && m_src[m_pos] == '"') {
+                        t.text += '"';
+                        ++m_pos;
+                        continue;
+                    }
+                    break;
+                }
+                if (d == '\\' && m_pos < m_src.size()) {
+                    const char e = m_src[m_pos++];
+                    t.text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
+                    continue;
+                }
+                if (d == '\n') ++m_line;
+                t.text += d;
+            }
+            return t;
+        }
+        if (std::isdigit(static_cast<unsigned char>(c)) || (c == '-' && m_pos + 1 < m_src.size() &&
+                                                            std::isdigit(static_cast<unsigned char>(m_src[m_pos + 1])))) {
+            t.kind = Token::Number;
+            const std::size_t start = m_pos;
+            ++m_pos;
+            while (m_pos < m_src.size() && std::isalnum(static_cast<unsigned char>(m_src[m_pos]))) ++m_pos;
+            t.text = std::string(m_src.substr(start, m_pos - start));
+            t.number = std::strtol(t.text.c_str(), nullptr, 0);
+            return t;
+        }
+        if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
+            t.kind = Token::Word;
+            const std::size_t start = m_pos;
+            while (m_pos < m_src.size() && (std::isalnum(static_cast<unsigned char>(m_src[m_pos])) ||
+                                            m_src[m_pos] == '_'))
+                ++m_pos;
+            t.text = std::string(m_src.substr(start, m_pos - start));
+            return t;
+        }
+        t.kind = Token::Punct;
+        t.text = std::string(1, c);
+        ++m_pos;
+        return t;
+    }
+
+private:
+    void SkipBlanks()
+    {
+        bool lineStart = m_pos == 0 || m_src[m_pos - 1] == '\n';
+        while (m_pos < m_src.size()) {
+            const char c = m_src[m_pos];
+            if (c == '\n') {
+                ++m_line;
+                ++m_pos;
+                lineStart = true;
+            } else if (std::isspace(static_cast<unsigned char>(c))) {
+                ++m_pos;
+            } else if (c == '/' && m_src.substr(m_pos, 2) == "//") {
+                while (m_pos < m_src.size() && m_src[m_pos] != '\n') ++m_pos;
+            } else if (c == '#' && lineStart) {  // preprocessor lines: the ids come from the header
+                while (m_pos < m_src.size() && m_src[m_pos] != '\n') ++m_pos;
+            } else {
+                return;
+            }
+        }
+    }
+
+    std::string_view m_src;
+    std::size_t m_pos = 0;
+    int m_line = 1;
+};
+
+}  // namespace
+
+class ResourceScriptParser {
+public:
+    ResourceScriptParser(ResourceScript& out, std::string_view src) : m_out(out), m_lex(src)
+    {
+        Advance();
+    }
+
+    bool Run(std::string& error)
+    {
+        while (m_tok.kind != Token::End && m_error.empty()) Statement();
+        error = m_error;
+        return m_error.empty();
+    }
+
+private:
+    void Advance() { m_tok = m_lex.Next(); }
+    void Fail(const std::string& what)
+    {
+        if (m_error.empty()) m_error = "line " + std::to_string(m_tok.line) + ": " + what;
+        m_tok.kind = Token::End;
+    }
+    bool IsWord(std::string_view w) const { return m_tok.kind == Token::Word && m_tok.text == w; }
+    void Expect(std::string_view w)
+    {
+        if (m_tok.text != w) Fail("expected " + std::string(w));
+        else Advance();
+    }
+    void SkipComma()
+    {
+        if (m_tok.kind == Token::Punct && m_tok.text == ",") Advance();
+    }
+    long Value()
+    {
+        long v = 0;
+        if (m_tok.kind == Token::Number) {
+            v = m_tok.number;
+        } else if (m_tok.kind == Token::Word) {
+            const auto it = m_out.m_symbols.find(m_tok.text);
+            if (it == m_out.m_symbols.end()) {
+                Fail("unknown symbol " + m_tok.text);
+                return 0;
+            }
+            v = it->second;
+        } else {
+            Fail("expected a number");
+            return 0;
+        }
+        Advance();
+        return v;
+    }
+    std::string Text()
+    {
+        if (m_tok.kind != Token::String) {
+            Fail("expected a text");
+            return {};
+        }
+        std::string s = m_tok.text;
+        Advance();
+        return s;
+    }
+    // A style expression: names joined by '|', NOT removing a name.
+    std::set<std::string> Styles()
+    {
+        std::set<std::string> styles;
+        for (;;) {
+            bool negate = false;
+            if (IsWord("NOT")) {
+                negate = true;
+                Advance();
+            }
+            if (m_tok.kind == Token::Word) {
+                if (negate) styles.erase(m_tok.text);
+                else styles.insert(m_tok.text);
+                Advance();
+            } else if (m_tok.kind == Token::Number) {
+                Advance();
+            } else {
+                Fail("expected a style");
+                break;
+            }
+            if (m_tok.kind == Token::Punct && m_tok.text == "|") Advance();
+            else break;
+        }
+        return styles;
+    }
+    bool AtStyle() const { return m_tok.kind == Token::Punct && m_tok.text == ","; }
+    void Rect(ControlTemplate& c)
+    {
+        c.x = static_cast<int>(Value()); SkipComma();
+        c.y = static_cast<int>(Value()); SkipComma();
+        c.cx = static_cast<int>(Value()); SkipComma();
+        c.cy = static_cast<int>(Value());
+    }
+
+    void Statement()
+    {
+        if (IsWord("STRINGTABLE")) {
+            Advance();
+            Expect("BEGIN");
+            while (!IsWord("END") && m_tok.kind != Token::End) {
+                const int id = static_cast<int>(Value());
+                SkipComma();
+                m_out.m_strings[id] = Text();
+            }
+            Expect("END");
+            return;
+        }
+        const int id = static_cast<int>(Value());
+        if (IsWord("DIALOG") || IsWord("DIALOGEX")) {
+            Advance();
+            Dialog(id);
+        } else if (IsWord("MENU")) {
+            Advance();
+            Menu(id);
+        } else if (IsWord("BITMAP")) {
+            Advance();
+            m_out.m_bitmaps[id] = Text();
+        } else if (IsWord("ICON")) {
+            Advance();
+            m_out.m_icons[id] = Text();
+        } else if (IsWord("DLGINIT")) {
+            Advance();
+            auto& dlg = m_out.m_dialogs[id];
+            Expect("BEGIN");
+            while (!IsWord("END") && m_tok.kind != Token::End) {
+                const int control = static_cast<int>(Value());
+                SkipComma();
+                dlg.initialStrings[control].push_back(Text());
+                SkipComma();
+            }
+            Expect("END");
+        } else {
+            Fail("unknown resource kind " + m_tok.text);
+        }
+    }
+
+    void Dialog(int id)
+    {
+        DialogTemplate& d = m_out.m_dialogs[id];
+        d.id = id;
+        d.x = static_cast<int>(Value()); SkipComma();
+        d.y = static_cast<int>(Value()); SkipComma();
+        d.cx = static_cast<int>(Value()); SkipComma();
+        d.cy = static_cast<int>(Value());
+        while (!IsWord("BEGIN") && m_tok.kind != Token::End) {
+            if (IsWord("STYLE") || IsWord("EXSTYLE")) {
+                Advance();
+                for (const auto& s : Styles()) d.styles.insert(s);
+            } else if (IsWord("CAPTION")) {
+                Advance();
+                d.caption = Text();
+            } else if (IsWord("MENU")) {
+                Advance();
+                d.menuId = static_cast<int>(Value());
+            } else if (IsWord("FONT")) {
+                Advance();
+                d.fontPoints = static_cast<int>(Value());
+                SkipComma();
+                d.fontName = Text();
+                while (AtStyle()) { Advance(); Value(); }
+            } else {
+                Fail("unknown dialog option " + m_tok.text);
+            }
+        }
+        Expect("BEGIN");
+        while (!IsWord("END") && m_tok.kind != Token::End) d.controls.push_back(Control());
+        Expect("END");
+    }
+
+    ControlTemplate Control()
+    {
+        ControlTemplate c;
+        const std::string keyword = m_tok.text;
+        Advance();
+        auto textIdRect = [&](ControlKind kind) {
+            c.kind = kind;
+            c.text = Text(); SkipComma();
+            c.id = static_cast<int>(Value()); SkipComma();
+            Rect(c);
+            if (AtStyle()) { Advance(); c.styles = Styles(); }
+        };
+        if (keyword == "LTEXT" || keyword == "RTEXT" || keyword == "CTEXT") {
+            textIdRect(ControlKind::Label);
+        } else if (keyword == "GROUPBOX") {
+            textIdRect(ControlKind::GroupBox);
+        } else if (keyword == "PUSHBUTTON" || keyword == "DEFPUSHBUTTON") {
+            textIdRect(ControlKind::PushButton);
+            if (keyword == "DEFPUSHBUTTON") c.styles.insert("BS_DEFPUSHBUTTON");
+        } else if (keyword == "AUTORADIOBUTTON") {
+            textIdRect(ControlKind::RadioButton);
+        } else if (keyword == "AUTOCHECKBOX") {
+            textIdRect(ControlKind::CheckBox);
+        } else if (keyword == "EDITTEXT" || keyword == "COMBOBOX") {
+            c.kind = keyword == "EDITTEXT" ? ControlKind::Edit : ControlKind::ComboBox;
+            c.id = static_cast<int>(Value()); SkipComma();
+            Rect(c);
+            if (AtStyle()) { Advance(); c.styles = Styles(); }
+        } else if (keyword == "ICON") {
+            c.kind = ControlKind::Icon;
+            c.iconId = static_cast<int>(Value()); SkipComma();
+            c.id = static_cast<int>(Value()); SkipComma();
+            c.x = static_cast<int>(Value()); SkipComma();
+            c.y = static_cast<int>(Value());
+            while (AtStyle()) { Advance(); Value(); }
+        } else if (keyword == "CONTROL") {
+            c.text = Text(); SkipComma();
+            c.id = static_cast<int>(Value()); SkipComma();
+            const std::string cls = Text(); SkipComma();
+            c.styles = Styles(); SkipComma();
+            Rect(c);
+            if (cls == "SysListView32") c.kind = ControlKind::ListView;
+            else if (c.HasStyle("BS_AUTORADIOBUTTON")) c.kind = ControlKind::RadioButton;
+            else if (c.HasStyle("BS_AUTOCHECKBOX")) c.kind = ControlKind::CheckBox;
+            else if (cls == "Button") c.kind = ControlKind::PushButton;
+            else Fail("unknown control class " + cls);
+        } else {
+            Fail("unknown control " + keyword);
+        }
+        return c;
+    }
+
+    void Menu(int id)
+    {
+        MenuTemplate& menu = m_out.m_menus[id];
+        menu.id = id;
+        Expect("BEGIN");
+        while (!IsWord("END") && m_tok.kind != Token::End) menu.popups.push_back(MenuItem());
+        Expect("END");
+    }
+
+    MenuItemTemplate MenuItem()
+    {
+        MenuItemTemplate item;
+        if (IsWord("POPUP")) {
+            Advance();
+            item.popup = true;
+            item.text = Text();
+            Expect("BEGIN");
+            while (!IsWord("END") && m_tok.kind != Token::End) item.children.push_back(MenuItem());
+            Expect("END");
+        } else if (IsWord("MENUITEM")) {
+            Advance();
+            if (IsWord("SEPARATOR")) {
+                Advance();
+                item.separator = true;
+            } else {
+                item.text = Text();
+                SkipComma();
+                item.id = static_cast<int>(Value());
+            }
+        } else {
+            Fail("expected POPUP or MENUITEM");
+        }
+        return item;
+    }
+
+    ResourceScript& m_out;
+    Lexer m_lex;
+    Token m_tok;
+    std::string m_error;
+};
+
+bool ResourceScript::Parse(std::string_view header, std::string_view script, std::string& error)
+{
+    // #define NAME VALUE
+    std::size_t pos = 0;
+    while (pos < header.size()) {
+        std::size_t end = header.find('\n', pos);
+        if (end == std::string_view::npos) end = header.size();
+        std::string_view line = header.substr(pos, end - pos);
+        pos = end + 1;
+        if (line.substr(0, 7) != "#define") continue;
+        Lexer lex(line.substr(7));
+        const Token name = lex.Next();
+        const Token value = lex.Next();
+        if (name.kind == Token::Word && value.kind == Token::Number) m_symbols[name.text] = value.number;
+    }
+    m_symbols["IDOK"] = 1;
+    m_symbols["IDCANCEL"] = 2;
+    m_symbols["IDC_STATIC"] = -1;
+    ResourceScriptParser parser(*this, script);
+    return parser.Run(error);
+}
+
+const DialogTemplate* ResourceScript::FindDialog(int id) const
+{
+    const auto it = m_dialogs.find(id);
+    return it == m_dialogs.end() || it->second.id != id ? nullptr : &it->second;
+}
+
+const MenuTemplate* ResourceScript::FindMenu(int id) const
+{
+    const auto it = m_menus.find(id);
+    return it == m_menus.end() ? nullptr : &it->second;
+}
+
+std::string ResourceScript::LoadString(int id) const
+{
+    const auto it = m_strings.find(id);
+    return it == m_strings.end() ? std::string() : it->second;
+}
+
+std::string ResourceScript::BitmapFile(int id) const
+{
+    const auto it = m_bitmaps.find(id);
+    return it == m_bitmaps.end() ? std::string() : it->second;
+}
+
+std::string ResourceScript::IconFile(int id) const
+{
+    const auto it = m_icons.find(id);
+    return it == m_icons.end() ? std::string() : it->second;
+}
+
+namespace {
+std::map<std::string, std::string_view>& Files()
+{
+    static std::map<std::string, std::string_view> files;
+    return files;
+}
+ResourceScript& Script()
+{
+    static ResourceScript script;
+    return script;
+}
+}  // namespace
+
+void AfxRegisterResourceFile(const std::string& name, std::string_view bytes) { Files()[name] = bytes; }
+
+bool AfxLoadResources(std::string& error)
+{
+    Script() = ResourceScript();
+    std::string_view header, script;
+    for (const auto& [name, bytes] : Files()) {
+        if (name == "resource.h") header = bytes;
+        else if (name.size() > 3 && name.substr(name.size() - 3) == ".rc") script = bytes;
+    }
+    if (script.empty()) {
+        error = "no resource script registered";
+        return false;
+    }
+    return Script().Parse(header, script, error);
+}
+
+const ResourceScript& AfxGetResources() { return Script(); }
+
+std::string_view AfxGetResourceFile(const std::string& name)
+{
+    const auto it = Files().find(name);
+    return it == Files().end() ? std::string_view() : it->second;
+}

@@ -1,0 +1,99 @@
+#include "WinApp.h"
+
+#include "ModalDriver.h"
+#include "QtBridge.h"
+#include "ResourceScript.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace {
+CWinApp* g_pApp = nullptr;
+std::string g_strTitle;
+
+std::map<UINT, std::unique_ptr<IconHandle>>& IconCache()
+{
+    static std::map<UINT, std::unique_ptr<IconHandle>> cache;
+    return cache;
+}
+}  // namespace
+
+// Every image of an icon resource, so the window manager picks its size.
+QIcon LoadIconResource(int nID)
+{
+    const std::string_view bytes = AfxGetResourceFile(AfxGetResources().IconFile(nID));
+    QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    QIcon icon;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        reader.jumpToImage(i);
+        const QImage image = reader.read();
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+    }
+    if (icon.isNull()) {
+        QImage image;
+        if (image.loadFromData(data)) icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+CWinApp::CWinApp(const char* pszAppName)
+{
+    if (pszAppName) m_strAppName = pszAppName;
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this) g_pApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    auto& slot = IconCache()[nIDResource];
+    if (!slot) slot = std::make_unique<IconHandle>(IconHandle{LoadIconResource(static_cast<int>(nIDResource))});
+    return slot.get();
+}
+
+CWinApp* AfxGetApp() { return g_pApp; }
+
+std::string AfxGetAppTitle() { return g_strTitle; }
+
+std::string AfxLoadString(UINT nID) { return AfxGetResources().LoadString(static_cast<int>(nID)); }
+
+int AfxWinMain(int argc, char** argv, const AfxStartOptions& options)
+{
+    if (options.displayless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.appTitle.empty()) {
+        g_strTitle = options.appTitle;
+    } else if (g_pApp && !g_pApp->m_strAppName.empty()) {
+        g_strTitle = g_pApp->m_strAppName;
+    } else {
+        g_strTitle = argc > 0 ? std::filesystem::path(argv[0]).stem().string() : std::string("app");
+    }
+    if (g_pApp && g_pApp->m_strAppName.empty()) g_pApp->m_strAppName = g_strTitle;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromStdString(g_strTitle));
+    std::string error;
+    if (!AfxLoadResources(error)) {
+        std::fprintf(stderr, "%s: the resources cannot be read: %s\n", g_strTitle.c_str(), error.c_str());
+        return 1;
+    }
+    AfxSetModalDriver(options.driver);
+    if (g_pApp) g_pApp->InitInstance();
+    AfxSetModalDriver(nullptr);
+    IconCache().clear();
+    return 0;
+}

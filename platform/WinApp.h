@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Dialog.h"
+#include "Types.h"
+
+#include <string>
+
+class CModalDriver;
+
+// The application object. Exactly one exists; the program's main runs its
+// InitInstance. Constructed without a name, its title is the program file's
+// name without extension.
+class CWinApp {
+public:
+    explicit CWinApp(const char* pszAppName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance();
+    HICON LoadIcon(UINT nIDResource) const;
+
+    CWnd* m_pMainWnd = nullptr;
+    std::string m_strAppName;
+};
+
+CWinApp* AfxGetApp();
+std::string AfxGetAppTitle();
+std::string AfxLoadString(UINT nID);
+
+struct AfxStartOptions {
+    std::string appTitle;            // overrides the name taken from argv[0]
+    bool displayless = false;        // the toolkit's offscreen platform
+    CModalDriver* driver = nullptr;  // takes the user's place at modal windows
+};
+
+// Starts the toolkit, reads the resources and runs the application object's
+// InitInstance. Returns the process's exit status.
+int AfxWinMain(int argc, char** argv, const AfxStartOptions& options = {});

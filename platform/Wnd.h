@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Types.h"
+
+#include <string>
+
+class QWidget;
+class CDialog;
+
+// A window or control. Controls are attached to the widgets that their
+// dialog built from its template; the dialog owns the widgets.
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    QWidget* GetSafeWidget() const { return m_pWidget; }
+    bool IsAttached() const { return m_pWidget != nullptr; }
+    void Attach(QWidget* pWidget, int nID);
+    void Detach();
+    int GetDlgCtrlID() const { return m_nID; }
+
+    // Texts are ANSI. A multi-line edit gives its line breaks as CR LF.
+    void SetWindowText(const std::string& strText);
+    std::string GetWindowText() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    void SetFocus();
+
+    // A modal message box with one OK button and no icon, owned by this
+    // window; without a caption it carries the application title.
+    int MessageBox(const std::string& strText, const char* pszCaption = nullptr, UINT nType = MB_OK);
+
+protected:
+    QWidget* m_pWidget = nullptr;
+    int m_nID = 0;
+};
+
+// A message box owned by the main window, under the application title.
+int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);
