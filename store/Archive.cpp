@@ -1,0 +1,235 @@
+#include "Archive.h"
+
+#include "AtomicFile.h"
+#include "FilmList.h"
+#include "TextFile.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <climits>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+// The archive: "cinetrove", "quonwerk" and the count of films, one a line,
+// then seven lines per film: the six texts, then rating and viewings
+// separated by a space. Every line ends with CR LF on disk.
+//
+// Texts are bytes. A NUL byte inside a text is kept: it is written as it is
+// and read back as it is (lines are split on LF only), so such a film
+// survives a save and a load unchanged.
+
+namespace {
+
+constexpr std::string_view kMagic1 = "cinetrove";
+constexpr std::string_view kMagic2 = "quonwerk";
+
+bool IsSpace(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+void SkipSpace(TextFileReader& in) {
+    while (IsSpace(in.Peek())) {
+        in.Get();
+    }
+}
+
+// A word as "%s" scans it, compared with `word`. Reads no more of a longer
+// word than it takes to tell it differs, so a file of garbage without white
+// space is not taken into memory.
+bool ScanWordEquals(TextFileReader& in, std::string_view word) {
+    SkipSpace(in);
+    std::size_t n = 0;
+    while (in.Peek() != EOF && !IsSpace(in.Peek())) {
+        if (n >= word.size() || in.Get() != static_cast<unsigned char>(word[n])) {
+            return false;
+        }
+        ++n;
+    }
+    return n == word.size() && n > 0;
+}
+
+// A decimal number as "%d" scans it (white space, an optional sign, digits),
+// which must fit in 32 bits and end at white space or the end of the file.
+bool ScanInt(TextFileReader& in, int& nValue) {
+    SkipSpace(in);
+    bool bNegative = false;
+    if (in.Peek() == '+' || in.Peek() == '-') {
+        bNegative = in.Get() == '-';
+    }
+    const std::int64_t nLimit = bNegative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+    std::int64_t nMagnitude = 0;
+    bool bDigits = false;
+    while (in.Peek() >= '0' && in.Peek() <= '9') {
+        nMagnitude = nMagnitude * 10 + (in.Get() - '0');
+        if (nMagnitude > nLimit) {
+            return false;
+        }
+        bDigits = true;
+    }
+    if (!bDigits || (in.Peek() != EOF && !IsSpace(in.Peek()))) {
+        return false;
+    }
+    nValue = static_cast<int>(bNegative ? -nMagnitude : nMagnitude);
+    return true;
+}
+
+struct ReadRecord {
+    const std::string* pTitle;
+    CFilmNode* pNode;
+};
+
+// Links the films read into one list, exactly as inserting them one by one
+// with InsertSorted in reading order would: descending by title, and equal
+// titles in reverse order of reading (InsertSorted puts a new film before
+// its equals). A stable sort keeps equals in reading order; reversing each
+// run of equals then gives InsertSorted's order, in n log n comparisons
+// instead of n squared. Archives are saved in list order, so the sort is
+// usually skipped.
+CFilmNode* LinkSorted(std::vector<ReadRecord>& records) {
+    const auto descending = [](const ReadRecord& a, const ReadRecord& b) {
+        return CompareTitles(*a.pTitle, *b.pTitle) > 0;
+    };
+    if (!std::is_sorted(records.begin(), records.end(), descending)) {
+        std::stable_sort(records.begin(), records.end(), descending);
+    }
+    for (auto run = records.begin(); run != records.end();) {
+        auto runEnd = std::find_if(run + 1, records.end(), [&](const ReadRecord& r) {
+            return *r.pTitle != *run->pTitle;
+        });
+        std::reverse(run, runEnd);
+        run = runEnd;
+    }
+    CFilmNode* pHead = nullptr;
+    for (auto it = records.rbegin(); it != records.rend(); ++it) {
+        it->pNode->m_pNext = pHead;
+        pHead = it->pNode;
+    }
+    return pHead;
+}
+
+// Reads the records; false at the first one that cannot be read whole, with
+// the complete ones before it in `records`.
+bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records) {
+    std::array<std::string, 6> texts;
+    for (int i = 0; i < nCount; ++i) {
+        for (std::string& text : texts) {
+            if (!in.ReadLine(text)) {
+                return false;
+            }
+        }
+        int nRating = 0;
+        int nViewings = 0;
+        if (!ScanInt(in, nRating) || !ScanInt(in, nViewings)) {
+            return false;
+        }
+        // Ends the record as the scan's trailing newline does: all white
+        // space goes, blank lines and the next original title's leading
+        // blanks included.
+        SkipSpace(in);
+        auto* pNode = new CFilmNode(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]),
+                                    std::move(texts[3]), std::move(texts[4]), std::move(texts[5]),
+                                    nRating, nViewings);
+        records.push_back({&pNode->m_pFilm->m_strOriginalTitle, pNode});
+    }
+    return !in.HasError();
+}
+
+// A film whose record would not read back in step: a line feed inside a text
+// would split its line, and an original title that is empty or only white
+// space would be skipped with the white space that ends the record before.
+bool IsStorable(const CFilm& film) {
+    const std::string& strKey = film.m_strOriginalTitle;
+    if (std::all_of(strKey.begin(), strKey.end(), [](char c) { return IsSpace(c); })) {
+        return false;
+    }
+    for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
+                                      &film.m_strCountry, &film.m_strYear, &film.m_strDirector,
+                                      &film.m_strCast}) {
+        if (pText->find('\n') != std::string::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AppendInt(std::string& out, int n) {
+    std::array<char, 16> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), n);
+    out.append(digits.data(), result.ptr);
+}
+
+}  // namespace
+
+bool IsStorableFilm(const CFilm& film) { return IsStorable(film); }
+
+ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& contents) {
+    contents = ArchiveContents{};
+    TextFileReader in(strPath);
+    if (!in.IsOpen()) {
+        return ArchiveCannotOpen;
+    }
+    int nCount = 0;
+    if (!ScanWordEquals(in, kMagic1) || !ScanWordEquals(in, kMagic2) || !ScanInt(in, nCount) ||
+        nCount < 0) {
+        return ArchiveInvalid;
+    }
+    SkipSpace(in);
+
+    std::vector<ReadRecord> records;
+    // The count is only a claim until the records are there.
+    records.reserve(static_cast<std::size_t>(std::min(nCount, 1 << 16)));
+    const bool bComplete = ReadRecords(in, nCount, records);
+
+    for (const ReadRecord& r : records) {
+        contents.nMaxViewings = std::max(contents.nMaxViewings, r.pNode->m_pFilm->m_nViewings);
+    }
+    contents.nCount = static_cast<int>(records.size());
+    contents.pHead = LinkSorted(records);
+    return bComplete ? ArchiveRead : ArchiveInvalid;
+}
+
+bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount) {
+    // The header holds the number of films actually written, so that the
+    // file always reads back; the caller's count agrees with it whenever the
+    // list and its count are kept together.
+    static_cast<void>(nCount);
+    int nFilms = 0;
+    for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
+        if (!IsStorable(*p->m_pFilm)) {
+            return false;
+        }
+        ++nFilms;
+    }
+
+    AtomicFile file(strPath, AtomicFile::Backup::Keep);
+    if (!file.Open()) {
+        return false;
+    }
+    std::string buffer;
+    buffer.append(kMagic1).append("\r\n").append(kMagic2).append("\r\n");
+    AppendInt(buffer, nFilms);
+    buffer.append("\r\n");
+    constexpr std::size_t kChunk = 64 * 1024;
+    for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
+        const CFilm& film = *p->m_pFilm;
+        for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
+                                          &film.m_strCountry, &film.m_strYear,
+                                          &film.m_strDirector, &film.m_strCast}) {
+            AppendTextMode(buffer, *pText);
+            buffer.append("\r\n");
+        }
+        AppendInt(buffer, film.m_nRating);
+        buffer += ' ';
+        AppendInt(buffer, film.m_nViewings);
+        buffer.append("\r\n");
+        if (buffer.size() >= kChunk) {
+            if (!file.Write(buffer)) {
+                return false;
+            }
+            buffer.clear();
+        }
+    }
+    return file.Write(buffer) && file.Commit();
+}

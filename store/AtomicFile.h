@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Replaces a file as a whole or not at all. The new content goes to a
+// temporary file beside the target (".NAME.XXXXXX"), which Commit flushes to
+// disk and renames over the target; until then, and whenever a step fails,
+// the target stays exactly as it was and the temporary file is removed.
+// With a backup, the previous file is kept as NAME~ (one level).
+class AtomicFile {
+public:
+    enum class Backup { None, Keep };
+
+    AtomicFile(std::string strPath, Backup backup);
+    // Abandons the new content unless Commit succeeded.
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Creates the temporary file. False when the target is a directory or
+    // the temporary file cannot be created (missing directory, no rights).
+    bool Open();
+    // Appends bytes; they are buffered and written in large pieces. Once a
+    // write has failed every later call fails.
+    bool Write(std::string_view bytes);
+    // Writes what is buffered, syncs, keeps the backup and renames the
+    // temporary file over the target. False when anything before the rename
+    // failed; the target is then untouched.
+    bool Commit();
+
+private:
+    bool FlushBuffer();
+    void Abandon();
+    void KeepBackup() const;
+
+    std::string m_strPath;
+    std::string m_strTempPath;
+    Backup m_backup;
+    int m_fd = -1;
+    bool m_bFailed = false;
+    bool m_bCommitted = false;
+    std::string m_buffer;
+};
+
+// Test seam: the nth write to disk from now on (1 = the next one) fails as on
+// a full disk; 0 turns the fault off. A sync fault makes the next flush to
+// disk fail. Both are reset once they have fired.
+void AtomicFileInjectWriteFault(int nNthWrite);
+void AtomicFileInjectSyncFault(bool bFail);

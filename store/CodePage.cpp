@@ -1,0 +1,164 @@
+#include "CodePage.h"
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+
+namespace {
+
+// Windows-1250, bytes 0x80..0xFF. The five bytes the code page leaves
+// undefined (0x81, 0x83, 0x88, 0x90, 0x98) stand for the C1 controls of the
+// same value, so that every byte survives a round trip through UTF-8.
+constexpr std::array<char16_t, 128> kHighHalf = {
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,  // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,  // 98
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,  // A0
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,  // A8
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,  // B8
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,  // C0
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,  // C8
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,  // D0
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,  // D8
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,  // E0
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,  // E8
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,  // F0
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
+};
+
+// Code point -> byte for everything above ASCII, with the comma-below
+// letters of Romanian written as the cedilla letters the code page has.
+const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
+    static const auto table = [] {
+        std::unordered_map<char32_t, unsigned char> map;
+        for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
+            map.emplace(kHighHalf[i], static_cast<unsigned char>(0x80 + i));
+        }
+        map.emplace(U'\u0218', 0xAA);  // Ș -> Ş
+        map.emplace(U'\u0219', 0xBA);  // ș -> ş
+        map.emplace(U'\u021A', 0xDE);  // Ț -> Ţ
+        map.emplace(U'\u021B', 0xFE);  // ț -> ţ
+        return map;
+    }();
+    return table;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at `pos`, strictly: no overlong forms, no
+// surrogates, nothing above U+10FFFF. On an invalid sequence returns false
+// and advances past the lead byte and the continuation bytes that fitted.
+bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
+    const auto lead = static_cast<unsigned char>(s[pos++]);
+    if (lead < 0x80) {
+        cp = lead;
+        return true;
+    }
+    int nMore = 0;
+    char32_t min = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        nMore = 1, min = 0x80, cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        nMore = 2, min = 0x800, cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        nMore = 3, min = 0x10000, cp = lead & 0x07;
+    } else {
+        return false;
+    }
+    for (int i = 0; i < nMore; ++i) {
+        if (pos >= s.size()) {
+            return false;
+        }
+        const auto c = static_cast<unsigned char>(s[pos]);
+        if ((c & 0xC0) != 0x80) {
+            return false;
+        }
+        ++pos;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    return cp >= min && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+}
+
+constexpr std::array<unsigned char, 256> MakeUpperTable() {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) {
+        t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c);
+    }
+    for (int c = 'a'; c <= 'z'; ++c) {
+        t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 0x20);
+    }
+    // š ś ť ž ź in the 0x9A..0x9F row, upper case 0x10 below.
+    for (const int c : {0x9A, 0x9C, 0x9D, 0x9E, 0x9F}) {
+        t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 0x10);
+    }
+    t[0xB3] = 0xA3;  // ł Ł
+    t[0xB9] = 0xA5;  // ą Ą
+    t[0xBA] = 0xAA;  // ş Ş
+    t[0xBE] = 0xBC;  // ľ Ľ
+    t[0xBF] = 0xAF;  // ż Ż
+    for (int c = 0xE0; c <= 0xFE; ++c) {
+        if (c != 0xF7) {  // ÷ is no letter
+            t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 0x20);
+        }
+    }
+    return t;  // ß (0xDF) and ˙ (0xFF) have no upper case in the code page
+}
+
+constexpr std::array<unsigned char, 256> kUpper = MakeUpperTable();
+
+}  // namespace
+
+std::string AnsiToUtf8(std::string_view ansi) {
+    std::string out;
+    out.reserve(ansi.size() + ansi.size() / 4);
+    for (const char ch : ansi) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out += ch;
+        } else {
+            AppendUtf8(out, kHighHalf[b - 0x80u]);
+        }
+    }
+    return out;
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+    const auto& reverse = ReverseTable();
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t cp = 0;
+        if (!DecodeUtf8(utf8, pos, cp)) {
+            out += '?';
+        } else if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (const auto it = reverse.find(cp); it != reverse.end()) {
+            out += static_cast<char>(it->second);
+        } else {
+            out += '?';
+        }
+    }
+    return out;
+}
+
+std::string AnsiToUpper(std::string_view ansi) {
+    std::string out(ansi);
+    for (char& ch : out) {
+        ch = static_cast<char>(kUpper[static_cast<unsigned char>(ch)]);
+    }
+    return out;
+}

@@ -1,0 +1,39 @@
+#include "Rating.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+// Indexed by rating code.
+constexpr std::array<std::string_view, 7> kRatingWords = {
+    "Slab", "Mediocru", "Bun", "Foarte bun", "Excelent", "Deosebit", "De vazut",
+};
+constexpr int kToSee = 6;
+
+}  // namespace
+
+std::string RatingToText(int nRating) {
+    if (nRating < 0 || nRating >= static_cast<int>(kRatingWords.size())) {
+        return {};
+    }
+    return std::string(kRatingWords[static_cast<std::size_t>(nRating)]);
+}
+
+int TextToRating(std::string strText) {
+    for (int n = 0; n < kToSee; ++n) {
+        if (strText == kRatingWords[static_cast<std::size_t>(n)]) {
+            return n;
+        }
+    }
+    return kToSee;  // "De vazut" and every text that is no rating word
+}
+
+int IsValidRating(std::string strText) {
+    for (const std::string_view word : kRatingWords) {
+        if (strText == word) {
+            return 1;
+        }
+    }
+    return 0;
+}

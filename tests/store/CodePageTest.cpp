@@ -1,0 +1,99 @@
+#include "CodePage.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cwctype>
+#include <string>
+
+namespace {
+
+std::string Byte(int b) { return std::string(1, static_cast<char>(b)); }
+
+// Decodes one well-formed UTF-8 character (test helper for the table checks).
+char32_t CodePointOf(const std::string& utf8) {
+    const auto b0 = static_cast<unsigned char>(utf8[0]);
+    if (b0 < 0x80) return b0;
+    if (b0 < 0xE0) return ((b0 & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[1]) & 0x3Fu);
+    return ((b0 & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[1]) & 0x3Fu) << 6) |
+           (static_cast<unsigned char>(utf8[2]) & 0x3Fu);
+}
+
+TEST(CodePageTest, EveryByteRoundTripsThroughUtf8) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        const std::string utf8 = AnsiToUtf8(Byte(b));
+        EXPECT_EQ(Utf8ToAnsi(utf8), Byte(b)) << "byte " << b;
+        all += static_cast<char>(b);
+    }
+    EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(all)), all);
+}
+
+TEST(CodePageTest, TableFollowsWindows1250) {
+    const struct {
+        int nByte;
+        char32_t cp;
+    } samples[] = {{0x41, U'A'},     {0x80, U'\u20AC'}, {0x81, 0x81},      {0x8A, U'\u0160'},
+                   {0x98, 0x98},     {0x9F, U'\u017A'}, {0xA0, U'\u00A0'}, {0xAA, U'\u015E'},
+                   {0xBA, U'\u015F'}, {0xC3, U'\u0102'}, {0xC2, U'\u00C2'}, {0xCE, U'\u00CE'},
+                   {0xDE, U'\u0162'}, {0xDF, U'\u00DF'}, {0xE3, U'\u0103'}, {0xFE, U'\u0163'},
+                   {0xFF, U'\u02D9'}};
+    for (const auto& s : samples) {
+        EXPECT_EQ(CodePointOf(AnsiToUtf8(Byte(s.nByte))), s.cp) << "byte " << s.nByte;
+    }
+    EXPECT_EQ(AnsiToUtf8("P\xE3""durea \xBA""i \xFE""ara"), "Pădurea şi ţara");
+}
+
+TEST(CodePageTest, CommaBelowLettersBecomeTheirCedillaForms) {
+    EXPECT_EQ(Utf8ToAnsi("ȘșȚț"), "\xAA\xBA\xDE\xFE");
+    EXPECT_EQ(Utf8ToAnsi("Pădure și țară"), "P\xE3""dure \xBA""i \xFE""ar\xE3");
+}
+
+TEST(CodePageTest, WhatTheCodePageLacksBecomesAQuestionMark) {
+    EXPECT_EQ(Utf8ToAnsi("señor"), "se?or");           // ñ is not in the code page
+    EXPECT_EQ(Utf8ToAnsi("日本"), "??");                 // one '?' per character
+    EXPECT_EQ(Utf8ToAnsi("a\xF0\x9F\x8E\xAC" "b"), "a?b");  // a four-byte character
+    EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), "?");              // U+0080 is no byte of the table
+}
+
+TEST(CodePageTest, InvalidUtf8BecomesAQuestionMark) {
+    EXPECT_EQ(Utf8ToAnsi("a\x80" "b"), "a?b");          // stray continuation byte
+    EXPECT_EQ(Utf8ToAnsi("a\xC3"), "a?");               // cut short at the end
+    EXPECT_EQ(Utf8ToAnsi("\xC3" "a"), "?a");            // cut short by an ASCII byte
+    EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), "??");            // overlong '/'
+    EXPECT_EQ(Utf8ToAnsi("\xE0\x80\xAF"), "?");         // overlong, three bytes
+    EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"), "?");         // a surrogate
+    EXPECT_EQ(Utf8ToAnsi("\xF5\x80"), "??");            // beyond U+10FFFF
+    EXPECT_EQ(Utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(CodePageTest, UpperCasingCoversTheLettersWithDiacritics) {
+    EXPECT_EQ(AnsiToUpper("abc xyz 09"), "ABC XYZ 09");
+    EXPECT_EQ(AnsiToUpper("\xE3\xE2\xEE\xBA\xFE"), "\xC3\xC2\xCE\xAA\xDE");  // ăâîşţ
+    EXPECT_EQ(AnsiToUpper("\x9A\x9C\x9D\x9E\x9F\xB3\xB9\xBE\xBF"),
+              "\x8A\x8C\x8D\x8E\x8F\xA3\xA5\xBC\xAF");
+    EXPECT_EQ(AnsiToUpper("\xDF\xF7\xFF\xB5"), "\xDF\xF7\xFF\xB5");  // ß ÷ ˙ µ stay
+    EXPECT_EQ(AnsiToUpper(AnsiToUpper("\xC3\xAA")), "\xC3\xAA");
+}
+
+// Every byte against the C library's Unicode upper-casing: the upper case
+// of a letter is taken when the code page holds it, else the byte stays.
+TEST(CodePageTest, UpperCasingAgreesWithUnicode) {
+    if (std::setlocale(LC_CTYPE, "C.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no C.UTF-8 locale";
+    }
+    for (int b = 0; b < 256; ++b) {
+        const auto cp = static_cast<wint_t>(CodePointOf(AnsiToUtf8(Byte(b))));
+        const auto upper = static_cast<char32_t>(std::towupper(cp));
+        std::string expected = Byte(b);
+        for (int u = 0; u < 256; ++u) {
+            if (upper != cp && CodePointOf(AnsiToUtf8(Byte(u))) == upper) {
+                expected = Byte(u);
+            }
+        }
+        EXPECT_EQ(AnsiToUpper(Byte(b)), expected) << "byte " << b;
+    }
+    std::setlocale(LC_CTYPE, "C");
+}
+
+}  // namespace
