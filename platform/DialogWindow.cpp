@@ -223,9 +223,6 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
     if (c.kind == ControlKind::Icon) size = QPoint(32, 32);
     widget->setGeometry(pos.x(), pos.y(), size.x(), size.y());
     widget->setEnabled(!c.HasStyle("WS_DISABLED"));
-    if (c.kind == ControlKind::Label && !m_controls.empty()) {
-        // A label names the control after it, for screen readers.
-    }
     widget->setObjectName(QStringLiteral("control%1").arg(id));
     if (id != IDC_STATIC) m_controls.emplace(id, widget);
 }
@@ -273,6 +270,7 @@ QMenu* DialogWindow::SystemMenu()
     button->setMenu(m_pSystemMenu);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAccessibleName(windowTitle());
+    connect(this, &QWidget::windowIconChanged, button, &QToolButton::setIcon);
     if (m_pMenuBar) m_pMenuBar->setCornerWidget(button, Qt::TopLeftCorner);
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), this);
     connect(shortcut, &QShortcut::activated, this,

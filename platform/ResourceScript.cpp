@@ -1,7 +1,6 @@
 #include "ResourceScript.h"
 
 #include <cctype>
-#include <charconv>
 
 namespace {
 

@@ -76,30 +76,62 @@ bool ScanInt(TextFileReader& in, int& nValue) {
 }
 
 struct ReadRecord {
+    std::uint64_t nPrefix;  // the title's first 8 bytes, big-endian, zero-padded
     const std::string* pTitle;
     CFilmNode* pNode;
+    std::size_t nIndex;  // position in the file
 };
+
+std::uint64_t TitlePrefix(const std::string& strTitle) {
+    std::uint64_t nKey = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        nKey <<= 8;
+        if (i < strTitle.size()) {
+            nKey |= static_cast<unsigned char>(strTitle[i]);
+        }
+    }
+    return nKey;
+}
+
+// Byte-wise order of the titles. Prefixes that differ already decide it the
+// same way the whole titles would (a shorter title pads with zero bytes,
+// which never sorts above a real byte), so the titles themselves, spread
+// over the heap, are only looked at when the prefixes agree.
+int CompareRecords(const ReadRecord& a, const ReadRecord& b) {
+    if (a.nPrefix != b.nPrefix) {
+        return a.nPrefix < b.nPrefix ? -1 : 1;
+    }
+    return CompareTitles(*a.pTitle, *b.pTitle);
+}
 
 // Links the films read into one list, exactly as inserting them one by one
 // with InsertSorted in reading order would: descending by title, and equal
 // titles in reverse order of reading (InsertSorted puts a new film before
-// its equals). A stable sort keeps equals in reading order; reversing each
-// run of equals then gives InsertSorted's order, in n log n comparisons
-// instead of n squared. Archives are saved in list order, so the sort is
-// usually skipped.
+// its equals). Sorting by title and then by reading position, both
+// descending, gives that order in n log n comparisons instead of n squared.
+// Archives are saved in list order, so usually one pass suffices: it checks
+// the order and reverses each run of equal titles as it goes.
 CFilmNode* LinkSorted(std::vector<ReadRecord>& records) {
-    const auto descending = [](const ReadRecord& a, const ReadRecord& b) {
-        return CompareTitles(*a.pTitle, *b.pTitle) > 0;
-    };
-    if (!std::is_sorted(records.begin(), records.end(), descending)) {
-        std::stable_sort(records.begin(), records.end(), descending);
+    bool bSorted = true;
+    std::size_t nRunStart = 0;
+    for (std::size_t i = 1; i <= records.size(); ++i) {
+        const int nOrder = i < records.size() ? CompareRecords(records[i - 1], records[i]) : 1;
+        if (nOrder < 0) {
+            bSorted = false;
+            break;
+        }
+        if (nOrder > 0) {
+            std::reverse(records.begin() + static_cast<std::ptrdiff_t>(nRunStart),
+                         records.begin() + static_cast<std::ptrdiff_t>(i));
+            nRunStart = i;
+        }
     }
-    for (auto run = records.begin(); run != records.end();) {
-        auto runEnd = std::find_if(run + 1, records.end(), [&](const ReadRecord& r) {
-            return *r.pTitle != *run->pTitle;
+    if (!bSorted) {
+        // The runs reversed so far do not matter: the position decides ties.
+        std::sort(records.begin(), records.end(), [](const ReadRecord& a, const ReadRecord& b) {
+            const int nOrder = CompareRecords(a, b);
+            return nOrder != 0 ? nOrder > 0 : a.nIndex > b.nIndex;
         });
-        std::reverse(run, runEnd);
-        run = runEnd;
     }
     CFilmNode* pHead = nullptr;
     for (auto it = records.rbegin(); it != records.rend(); ++it) {
@@ -131,7 +163,8 @@ bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& record
         auto* pNode = new CFilmNode(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]),
                                     std::move(texts[3]), std::move(texts[4]), std::move(texts[5]),
                                     nRating, nViewings);
-        records.push_back({&pNode->m_pFilm->m_strOriginalTitle, pNode});
+        const std::string& strTitle = pNode->m_pFilm->m_strOriginalTitle;
+        records.push_back({TitlePrefix(strTitle), &strTitle, pNode, records.size()});
     }
     return !in.HasError();
 }
@@ -140,8 +173,7 @@ bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& record
 // would split its line, and an original title that is empty or only white
 // space would be skipped with the white space that ends the record before.
 bool IsStorable(const CFilm& film) {
-    const std::string& strKey = film.m_strOriginalTitle;
-    if (std::all_of(strKey.begin(), strKey.end(), [](char c) { return IsSpace(c); })) {
+    if (film.m_strOriginalTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos) {
         return false;
     }
     for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
@@ -197,9 +229,6 @@ bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount
     static_cast<void>(nCount);
     int nFilms = 0;
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
-        if (!IsStorable(*p->m_pFilm)) {
-            return false;
-        }
         ++nFilms;
     }
 
@@ -207,18 +236,23 @@ bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount
     if (!file.Open()) {
         return false;
     }
+    constexpr std::size_t kChunk = 256 * 1024;
     std::string buffer;
+    buffer.reserve(kChunk + 4096);
     buffer.append(kMagic1).append("\r\n").append(kMagic2).append("\r\n");
     AppendInt(buffer, nFilms);
     buffer.append("\r\n");
-    constexpr std::size_t kChunk = 64 * 1024;
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
         const CFilm& film = *p->m_pFilm;
+        // Leaving here abandons the temporary file; the archive stays as it was.
+        if (!IsStorable(film)) {
+            return false;
+        }
+        // Storable texts hold no line feed, so they go out as they are.
         for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
                                           &film.m_strCountry, &film.m_strYear,
                                           &film.m_strDirector, &film.m_strCast}) {
-            AppendTextMode(buffer, *pText);
-            buffer.append("\r\n");
+            buffer.append(*pText).append("\r\n");
         }
         AppendInt(buffer, film.m_nRating);
         buffer += ' ';

@@ -105,18 +105,25 @@ bool AtomicFile::Write(std::string_view bytes) {
     if (m_fd < 0 || m_bFailed) {
         return false;
     }
-    m_buffer.append(bytes);
-    if (m_buffer.size() >= kWriteChunk) {
-        return FlushBuffer();
+    if (m_buffer.size() + bytes.size() < kWriteChunk) {
+        m_buffer.append(bytes);
+        return true;
     }
-    return true;
+    // A large piece goes straight to disk, after what is buffered.
+    return FlushBuffer() && WriteAll(bytes);
 }
 
 bool AtomicFile::FlushBuffer() {
-    std::size_t nDone = 0;
-    while (nDone < m_buffer.size()) {
-        const std::size_t nPiece = std::min(m_buffer.size() - nDone, kWriteChunk);
-        const ssize_t n = WriteToDisk(m_fd, m_buffer.data() + nDone, nPiece);
+    if (!WriteAll(m_buffer)) {
+        return false;
+    }
+    m_buffer.clear();
+    return true;
+}
+
+bool AtomicFile::WriteAll(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = WriteToDisk(m_fd, bytes.data(), std::min(bytes.size(), kWriteChunk));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -124,9 +131,8 @@ bool AtomicFile::FlushBuffer() {
             m_bFailed = true;
             return false;
         }
-        nDone += static_cast<std::size_t>(n);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
     }
-    m_buffer.clear();
     return true;
 }
 

@@ -31,6 +31,7 @@ public:
 
 private:
     bool FlushBuffer();
+    bool WriteAll(std::string_view bytes);
     void Abandon();
     void KeepBackup() const;
 

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and
+# runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/install-deps.sh test
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINETROVE_WERROR=ON
+cmake --build build -j"$(nproc)"
+ctest --test-dir build --output-on-failure -j"$(nproc)"

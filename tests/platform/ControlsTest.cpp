@@ -1,0 +1,221 @@
+// The framework's dialogs on the real toolkit, without a display: data
+// exchange, the controls the program relies on, keys and modal windows.
+#include "Automation.h"
+#include "Controls.h"
+#include "Dialog.h"
+#include "ListCtrl.h"
+#include "ModalDriver.h"
+#include "ResourceScript.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const char* kScript = R"(
+500 DIALOG 0, 0, 200, 120
+CAPTION "Test"
+FONT 8, "MS Sans Serif"
+BEGIN
+    EDITTEXT        10,5,5,80,14,ES_AUTOHSCROLL
+    EDITTEXT        11,5,25,80,14,ES_AUTOHSCROLL
+    EDITTEXT        12,5,45,80,40,ES_MULTILINE | ES_WANTRETURN
+    COMBOBOX        13,100,5,80,60,CBS_DROPDOWN
+    CONTROL         "A",20,"Button",BS_AUTORADIOBUTTON | WS_GROUP,100,25,30,10
+    CONTROL         "B",21,"Button",BS_AUTORADIOBUTTON,100,35,30,10
+    CONTROL         "C",22,"Button",BS_AUTORADIOBUTTON | WS_GROUP,140,25,30,10
+    CONTROL         "D",23,"Button",BS_AUTORADIOBUTTON,140,35,30,10
+    CONTROL         "",30,"SysListView32",LVS_REPORT,5,90,190,25
+    DEFPUSHBUTTON   "OK",IDOK,100,50,40,14
+    PUSHBUTTON      "Cancel",IDCANCEL,150,50,40,14
+END
+500 DLGINIT
+BEGIN
+    13, "Bun",
+    13, "Deosebit",
+    13, "De vazut",
+END
+)";
+
+// Records what a person would have seen, and acts through a callback.
+class TestDriver : public CModalDriver {
+public:
+    std::function<void(CDialog&)> onDialog;
+    std::vector<std::string> messages;
+
+    void RunDialog(CDialog& dialog) override
+    {
+        if (onDialog) onDialog(dialog);
+        if (dialog.IsModalRunning()) dialog.EndDialog(IDCANCEL);
+    }
+    void RunMessageBox(const std::string& caption, const std::string& text) override
+    {
+        messages.push_back(caption + ": " + text);
+    }
+    bool RunFileDialog(const std::string&, const std::string&, std::string&) override { return false; }
+};
+
+class TestDlg : public CDialog {
+public:
+    TestDlg() : CDialog(500) {}
+    std::string m_strName = "first";
+    int m_nNumber = 5;
+    std::string m_strKind;
+    int m_nFirstGroup = 1;
+    int m_nSecondGroup = -1;
+    CEdit m_editMemo;
+    CListCtrl m_list;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, 12, m_editMemo);
+        DDX_Control(pDX, 30, m_list);
+        DDX_Text(pDX, 10, m_strName);
+        DDX_Text(pDX, 11, m_nNumber);
+        DDX_CBString(pDX, 13, m_strKind);
+        DDX_Radio(pDX, 20, m_nFirstGroup);
+        DDX_Radio(pDX, 22, m_nSecondGroup);
+    }
+};
+
+class Dialogs : public ::testing::Test {
+protected:
+    void SetUp() override { AfxSetModalDriver(&driver); }
+    void TearDown() override { AfxSetModalDriver(nullptr); }
+
+    INT_PTR Run(TestDlg& dlg, std::function<void(CDialog&)> act)
+    {
+        driver.onDialog = std::move(act);
+        return dlg.DoModal();
+    }
+
+    TestDriver driver;
+};
+
+TEST_F(Dialogs, OkExchangesInwardsAndARefusedNumberKeepsTheDialogOpen)
+{
+    TestDlg dlg;
+    int focusAfterRefusal = 0;
+    const INT_PTR result = Run(dlg, [&](CDialog& d) {
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "first");
+        EXPECT_EQ(d.GetDlgItem(11)->GetWindowText(), "5");
+        automation::SetText(d, 10, "second");
+        automation::SetText(d, 11, "12x");
+        automation::Click(d, IDOK);
+        EXPECT_TRUE(d.IsModalRunning());
+        focusAfterRefusal = automation::FocusedControl(d);
+        automation::SetText(d, 11, " -7 ");
+        automation::PressKey(d, 10, automation::Key::Enter);  // the default button
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(driver.messages, std::vector<std::string>{": Please enter an integer."});
+    EXPECT_EQ(focusAfterRefusal, 11);
+    EXPECT_EQ(dlg.m_strName, "second");
+    EXPECT_EQ(dlg.m_nNumber, -7);
+}
+
+TEST_F(Dialogs, EscapeCancelsWithoutExchange)
+{
+    TestDlg dlg;
+    const INT_PTR result = Run(dlg, [&](CDialog& d) {
+        automation::SetText(d, 10, "changed");
+        automation::PressKey(d, 10, automation::Key::Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dlg.m_strName, "first");
+}
+
+TEST_F(Dialogs, ComboShowsTheFirstItemBeginningWithTheTextIgnoringCase)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        auto* self = static_cast<TestDlg*>(&d);
+        self->m_strKind = "de";
+        d.UpdateData(FALSE);
+        EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), "Deosebit");
+        self->m_strKind = "De v";
+        d.UpdateData(FALSE);
+        EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), "De vazut");
+        self->m_strKind = "Altceva";
+        d.UpdateData(FALSE);
+        EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), "Altceva");
+        self->m_strKind = "";
+        d.UpdateData(FALSE);
+        EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), "");
+    });
+}
+
+TEST_F(Dialogs, RadioGroupsAreSeparateAndGiveTheIndexOfTheirButton)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        automation::Click(d, 23);
+        automation::Click(d, 20);
+        d.UpdateData(TRUE);
+        auto* self = static_cast<TestDlg*>(&d);
+        EXPECT_EQ(self->m_nFirstGroup, 0);
+        EXPECT_EQ(self->m_nSecondGroup, 1);
+        automation::Click(d, 22);
+        d.UpdateData(TRUE);
+        EXPECT_EQ(self->m_nFirstGroup, 0);
+        EXPECT_EQ(self->m_nSecondGroup, 0);
+    });
+}
+
+TEST_F(Dialogs, MultiLineEditGivesCrLfAndTheExactTextItWasGiven)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        CEdit& memo = static_cast<TestDlg*>(&d)->m_editMemo;
+        memo.SetWindowText("one\r\r\ntwo\rthree");  // what a comment file may hold
+        EXPECT_EQ(memo.GetWindowText(), "one\r\r\ntwo\rthree");
+        automation::SetText(d, 12, "typed\nlines");
+        EXPECT_EQ(memo.GetWindowText(), "typed\r\nlines");
+        automation::PressKey(d, 12, automation::Key::Enter);  // a new line, not OK
+        EXPECT_TRUE(d.IsModalRunning());
+    });
+}
+
+TEST_F(Dialogs, ListRowsGoInAtTheGivenPlaceAndKeepOneColour)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        CListCtrl& list = static_cast<TestDlg*>(&d)->m_list;
+        list.InsertColumn(0, "A", LVCFMT_LEFT, 50);
+        list.InsertColumn(1, "B", LVCFMT_LEFT, 50);
+        EXPECT_FALSE(list.HasTextColor());
+        for (const char* text : {"x", "y", "z"}) {
+            const int row = list.InsertItem(0, text);
+            list.SetItemText(row, 1, std::string(text) + "1");
+        }
+        ASSERT_EQ(list.GetItemCount(), 3);
+        EXPECT_EQ(list.GetItemText(0, 0), "z");
+        EXPECT_EQ(list.GetItemText(2, 1), "x1");
+        list.SetTextColor(RGB(0, 34, 85));
+        EXPECT_EQ(list.GetTextColor(), RGB(0, 34, 85));
+        automation::SelectRows(d, {2, 1});
+        EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+        list.DeleteAllItems();
+        EXPECT_EQ(list.GetItemCount(), 0);
+        EXPECT_TRUE(list.HasTextColor());
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    AfxRegisterResourceFile("test.rc", kScript);
+    std::string error;
+    if (!AfxLoadResources(error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
