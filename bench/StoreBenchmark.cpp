@@ -107,10 +107,14 @@ void BM_WriteFloor(benchmark::State& state, const std::string& bytes, bool bSync
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(::isatty(1) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
+        // With --benchmark_repetitions the median, reported after the
+        // repetitions, replaces the single runs.
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration) {
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
+                m_times[run.run_name.str()] = run.GetAdjustedRealTime();
             }
         }
         ConsoleReporter::ReportRuns(runs);

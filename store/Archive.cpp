@@ -76,21 +76,23 @@ bool ScanInt(TextFileReader& in, int& nValue) {
 }
 
 struct ReadRecord {
-    std::uint64_t nPrefix;  // the title's first 8 bytes, big-endian, zero-padded
+    // The title's first 16 bytes, big-endian in two words, zero-padded.
+    std::array<std::uint64_t, 2> prefix;
     const std::string* pTitle;
     CFilmNode* pNode;
     std::size_t nIndex;  // position in the file
 };
 
-std::uint64_t TitlePrefix(const std::string& strTitle) {
-    std::uint64_t nKey = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-        nKey <<= 8;
+std::array<std::uint64_t, 2> TitlePrefix(const std::string& strTitle) {
+    std::array<std::uint64_t, 2> prefix{};
+    for (std::size_t i = 0; i < 16; ++i) {
+        std::uint64_t& nWord = prefix[i / 8];
+        nWord <<= 8;
         if (i < strTitle.size()) {
-            nKey |= static_cast<unsigned char>(strTitle[i]);
+            nWord |= static_cast<unsigned char>(strTitle[i]);
         }
     }
-    return nKey;
+    return prefix;
 }
 
 // Byte-wise order of the titles. Prefixes that differ already decide it the
@@ -98,8 +100,8 @@ std::uint64_t TitlePrefix(const std::string& strTitle) {
 // which never sorts above a real byte), so the titles themselves, spread
 // over the heap, are only looked at when the prefixes agree.
 int CompareRecords(const ReadRecord& a, const ReadRecord& b) {
-    if (a.nPrefix != b.nPrefix) {
-        return a.nPrefix < b.nPrefix ? -1 : 1;
+    if (a.prefix != b.prefix) {
+        return a.prefix < b.prefix ? -1 : 1;
     }
     return CompareTitles(*a.pTitle, *b.pTitle);
 }
@@ -192,6 +194,53 @@ void AppendInt(std::string& out, int n) {
     out.append(digits.data(), result.ptr);
 }
 
+enum class WriteOutcome { Written, Failed, WrongCount };
+
+// Writes the archive with nHeaderCount in its header; nWritten is the number
+// of films in the list. With a wrong count nothing is committed.
+WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, int nHeaderCount,
+                          int& nWritten) {
+    nWritten = 0;
+    AtomicFile file(strPath, AtomicFile::Backup::Keep);
+    if (!file.Open()) {
+        return WriteOutcome::Failed;
+    }
+    constexpr std::size_t kChunk = 256 * 1024;
+    std::string buffer;
+    buffer.reserve(kChunk + 4096);
+    buffer.append(kMagic1).append("\r\n").append(kMagic2).append("\r\n");
+    AppendInt(buffer, nHeaderCount);
+    buffer.append("\r\n");
+    for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
+        const CFilm& film = *p->m_pFilm;
+        // Leaving here abandons the temporary file; the archive stays as it was.
+        if (!IsStorable(film)) {
+            return WriteOutcome::Failed;
+        }
+        // Storable texts hold no line feed, so they go out as they are.
+        for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
+                                          &film.m_strCountry, &film.m_strYear,
+                                          &film.m_strDirector, &film.m_strCast}) {
+            buffer.append(*pText).append("\r\n");
+        }
+        AppendInt(buffer, film.m_nRating);
+        buffer += ' ';
+        AppendInt(buffer, film.m_nViewings);
+        buffer.append("\r\n");
+        ++nWritten;
+        if (buffer.size() >= kChunk) {
+            if (!file.Write(buffer)) {
+                return WriteOutcome::Failed;
+            }
+            buffer.clear();
+        }
+    }
+    if (nWritten != nHeaderCount) {
+        return WriteOutcome::WrongCount;
+    }
+    return file.Write(buffer) && file.Commit() ? WriteOutcome::Written : WriteOutcome::Failed;
+}
+
 }  // namespace
 
 bool IsStorableFilm(const CFilm& film) { return IsStorable(film); }
@@ -223,47 +272,14 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
 }
 
 bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount) {
-    // The header holds the number of films actually written, so that the
-    // file always reads back; the caller's count agrees with it whenever the
-    // list and its count are kept together.
-    static_cast<void>(nCount);
-    int nFilms = 0;
-    for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
-        ++nFilms;
+    // The caller's count goes into the header without a walk of the list to
+    // check it first (such a walk alone costs as much as writing the
+    // records); should it not match the films written, the file is written
+    // again with the right count, so that the archive always reads back.
+    int nWritten = 0;
+    WriteOutcome outcome = WriteRecords(strPath, pHead, nCount, nWritten);
+    if (outcome == WriteOutcome::WrongCount) {
+        outcome = WriteRecords(strPath, pHead, nWritten, nWritten);
     }
-
-    AtomicFile file(strPath, AtomicFile::Backup::Keep);
-    if (!file.Open()) {
-        return false;
-    }
-    constexpr std::size_t kChunk = 256 * 1024;
-    std::string buffer;
-    buffer.reserve(kChunk + 4096);
-    buffer.append(kMagic1).append("\r\n").append(kMagic2).append("\r\n");
-    AppendInt(buffer, nFilms);
-    buffer.append("\r\n");
-    for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
-        const CFilm& film = *p->m_pFilm;
-        // Leaving here abandons the temporary file; the archive stays as it was.
-        if (!IsStorable(film)) {
-            return false;
-        }
-        // Storable texts hold no line feed, so they go out as they are.
-        for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
-                                          &film.m_strCountry, &film.m_strYear,
-                                          &film.m_strDirector, &film.m_strCast}) {
-            buffer.append(*pText).append("\r\n");
-        }
-        AppendInt(buffer, film.m_nRating);
-        buffer += ' ';
-        AppendInt(buffer, film.m_nViewings);
-        buffer.append("\r\n");
-        if (buffer.size() >= kChunk) {
-            if (!file.Write(buffer)) {
-                return false;
-            }
-            buffer.clear();
-        }
-    }
-    return file.Write(buffer) && file.Commit();
+    return outcome == WriteOutcome::Written;
 }

@@ -67,14 +67,20 @@ bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
         cp = lead;
         return true;
     }
-    int nMore = 0;
-    char32_t min = 0;
+    int nMore = 0;          // continuation bytes that follow
+    char32_t cpSmallest = 0;  // below it the sequence would be overlong
     if (lead >= 0xC2 && lead <= 0xDF) {
-        nMore = 1, min = 0x80, cp = lead & 0x1F;
+        nMore = 1;
+        cpSmallest = 0x80;
+        cp = lead & 0x1Fu;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-        nMore = 2, min = 0x800, cp = lead & 0x0F;
+        nMore = 2;
+        cpSmallest = 0x800;
+        cp = lead & 0x0Fu;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-        nMore = 3, min = 0x10000, cp = lead & 0x07;
+        nMore = 3;
+        cpSmallest = 0x10000;
+        cp = lead & 0x07u;
     } else {
         return false;
     }
@@ -89,7 +95,7 @@ bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
         ++pos;
         cp = (cp << 6) | (c & 0x3F);
     }
-    return cp >= min && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    return cp >= cpSmallest && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
 }
 
 constexpr std::array<unsigned char, 256> MakeUpperTable() {
