@@ -430,17 +430,24 @@ void AfxRegisterResourceFile(const std::string& name, std::string_view bytes) { 
 
 bool AfxLoadResources(std::string& error)
 {
+    // Every registered header gives ids; every registered script is read, in
+    // name order, into the one set of resources.
     Script() = ResourceScript();
-    std::string_view header, script;
+    std::string headers;
+    for (const auto& [name, bytes] : Files())
+        if (name.size() > 2 && name.substr(name.size() - 2) == ".h") headers.append(bytes).append("\n");
+    bool anyScript = false;
     for (const auto& [name, bytes] : Files()) {
-        if (name == "resource.h") header = bytes;
-        else if (name.size() > 3 && name.substr(name.size() - 3) == ".rc") script = bytes;
+        if (name.size() <= 3 || name.substr(name.size() - 3) != ".rc") continue;
+        anyScript = true;
+        std::string scriptError;
+        if (!Script().Parse(headers, bytes, scriptError)) {
+            error = name + ": " + scriptError;
+            return false;
+        }
     }
-    if (script.empty()) {
-        error = "no resource script registered";
-        return false;
-    }
-    return Script().Parse(header, script, error);
+    if (!anyScript) error = "no resource script registered";
+    return anyScript;
 }
 
 const ResourceScript& AfxGetResources() { return Script(); }

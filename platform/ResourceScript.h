@@ -53,8 +53,8 @@ struct MenuTemplate {
 
 class ResourceScript {
 public:
-    // Parses `header` (#define NAME VALUE lines) and `script`. On an error,
-    // returns false and says where in `error`.
+    // Parses `header` (#define NAME VALUE lines) and `script`, adding to what
+    // earlier scripts gave. On an error, returns false and says where in `error`.
     bool Parse(std::string_view header, std::string_view script, std::string& error);
 
     const DialogTemplate* FindDialog(int id) const;
@@ -76,7 +76,8 @@ private:
 
 // The registry of the running program's resources.
 void AfxRegisterResourceFile(const std::string& name, std::string_view bytes);
-// Parses the registered "resource.h" and "*.rc"; false (with the reason) on error.
+// Parses the registered scripts ("*.rc") with the ids of the registered
+// headers ("*.h"); false (with the reason) on error.
 bool AfxLoadResources(std::string& error);
 const ResourceScript& AfxGetResources();
 // Bytes of a registered file (a bitmap or icon named by the script); empty if none.

@@ -8,6 +8,11 @@
 #define IDR_MAINFRAME                   128
 #define IDR_MENU                        129
 #define IDB_TOOLBAR                     130
+#define IDD_NEW_FILM                    132
+#define IDD_MODIFY_FILM                 133
+#define IDD_SEARCH                      134
+#define IDD_ACTIVE_FILES                135
+#define IDD_TOP                         136
 
 #define IDC_RESULT_LIST                 1001
 #define IDC_ORIGINAL_TITLE              1002
@@ -19,6 +24,38 @@
 #define IDC_COMMENTS                    1009
 #define IDC_RATING                      1010
 #define IDC_VIEWINGS                    1030
+
+// Controls of the command dialogs; dialogs reuse numbers as the templates do.
+#define IDC_SEEN_LIST                   1013
+#define IDC_TOSEE_LIST                  1014
+#define IDC_EXACT                       1013
+#define IDC_APPROXIMATE                 1014
+#define IDC_TOP_RATING                  1013
+#define IDC_TOP_VIEWINGS                1014
+#define IDC_FILES_DEFAULT               1013
+#define IDC_FILES_BROWSE                1014
+#define IDC_COMMENTS_DEFAULT            1015
+#define IDC_COMMENTS_BROWSE             1016
+#define IDC_FILM_TO_MODIFY              1015
+#define IDC_SEARCH_ORIGINAL_TITLE       1016
+#define IDC_SEARCH_TITLE                1017
+#define IDC_SEARCH_COUNTRY              1018
+#define IDC_SEARCH_YEAR                 1019
+#define IDC_SEARCH_DIRECTOR             1020
+#define IDC_SEARCH_CAST                 1021
+#define IDC_SEARCH_RATING               1022
+#define IDC_IDENTIFIER                  1024
+#define IDC_SEARCH_SEEN                 1025
+#define IDC_SEARCH_TOSEE                1026
+#define IDC_SEEN_FILE                   1028
+#define IDC_BROWSE_SEEN_FILE            1029
+#define IDC_TOSEE_FILE                  1030
+#define IDC_BROWSE_TOSEE_FILE           1031
+#define IDC_SEARCH_VIEWINGS             1031
+#define IDC_SEEN_COMMENTS_DIR           1032
+#define IDC_BROWSE_SEEN_COMMENTS        1033
+#define IDC_TOSEE_COMMENTS_DIR          1034
+#define IDC_BROWSE_TOSEE_COMMENTS       1035
 
 #define IDC_TOOLBAR                     2000
 #define ID_TB_SHOW_LIST                 2000

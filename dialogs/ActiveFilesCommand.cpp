@@ -1,0 +1,4 @@
+// The SetActiveFile command. Its dialog is still to come: for now it does nothing.
+#include "CatalogDlg.h"
+
+void CCatalogDlg::OnSetActiveFile() {}
