@@ -98,6 +98,7 @@ DialogWindow::DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget*
     layout->addWidget(m_pClient);
 
     for (const auto& control : tmpl.controls) BuildControl(control);
+    NameControls();
     // Group boxes frame the controls drawn over them.
     for (QGroupBox* group : m_pClient->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) group->lower();
 }
@@ -223,8 +224,72 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
     if (c.kind == ControlKind::Icon) size = QPoint(32, 32);
     widget->setGeometry(pos.x(), pos.y(), size.x(), size.y());
     widget->setEnabled(!c.HasStyle("WS_DISABLED"));
-    widget->setObjectName(QStringLiteral("control%1").arg(id));
+    widget->setObjectName(id != IDC_STATIC ? QStringLiteral("control%1").arg(id)
+                                           : QStringLiteral("label%1").arg(m_nBuilt));
+    ++m_nBuilt;
     if (id != IDC_STATIC) m_controls.emplace(id, widget);
+}
+
+void DialogWindow::NameControls()
+{
+    // A screen reader reads a control by its label. Buttons carry their own
+    // text; an edit box, combo box or list is named by the label just left
+    // of it on its row, else by an unclaimed label just above it, else by
+    // the group box that frames it.
+    const auto& controls = m_template.controls;
+    std::vector<bool> claimed(controls.size(), false);
+    auto plain = [](const std::string& text) { return ToQt(text).remove(QLatin1Char('&')); };
+    auto needsLabel = [](const ControlTemplate& c) {
+        return c.kind == ControlKind::Edit || c.kind == ControlKind::ComboBox || c.kind == ControlKind::ListView;
+    };
+    auto nameFrom = [&](const ControlTemplate& c, std::size_t label) {
+        claimed[label] = true;
+        QWidget* widget = Control(c.id);
+        widget->setAccessibleName(plain(controls[label].text));
+        if (auto* buddy = qobject_cast<QLabel*>(m_pClient->findChild<QWidget*>(QStringLiteral("label%1").arg(label))))
+            buddy->setBuddy(widget);
+    };
+    for (const auto& c : controls) {
+        if (c.id == IDC_STATIC || !Control(c.id)) continue;
+        if (!needsLabel(c)) {
+            Control(c.id)->setAccessibleName(plain(c.text));
+            continue;
+        }
+        int best = -1;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const auto& l = controls[i];
+            const bool sameRow = l.y >= c.y - 4 && l.y <= c.y + 6;
+            const int gap = c.x - (l.x + l.cx);
+            if (l.kind == ControlKind::Label && !claimed[i] && sameRow && gap >= -2 && gap <= 40 &&
+                (best < 0 || l.x > controls[static_cast<std::size_t>(best)].x))
+                best = static_cast<int>(i);
+        }
+        if (best >= 0) nameFrom(c, static_cast<std::size_t>(best));
+    }
+    for (const auto& c : controls) {
+        QWidget* widget = c.id == IDC_STATIC ? nullptr : Control(c.id);
+        if (!widget || !needsLabel(c) || !widget->accessibleName().isEmpty()) continue;
+        int best = -1;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const auto& l = controls[i];
+            const bool above = l.y + l.cy <= c.y && l.y + l.cy >= c.y - 16;
+            const bool overlaps = l.x < c.x + c.cx && l.x + l.cx > c.x;
+            if (l.kind == ControlKind::Label && !claimed[i] && above && overlaps &&
+                (best < 0 || l.y > controls[static_cast<std::size_t>(best)].y))
+                best = static_cast<int>(i);
+        }
+        if (best >= 0) {
+            nameFrom(c, static_cast<std::size_t>(best));
+            continue;
+        }
+        for (const auto& g : controls) {
+            if (g.kind == ControlKind::GroupBox && !g.text.empty() && g.x <= c.x && g.y <= c.y &&
+                g.x + g.cx >= c.x + c.cx && g.y + g.cy >= c.y + std::min(c.cy, 14)) {
+                widget->setAccessibleName(plain(g.text));
+                break;
+            }
+        }
+    }
 }
 
 QWidget* DialogWindow::Control(int nID) const

@@ -94,6 +94,7 @@ protected:
 private:
     void BuildMenu(const MenuTemplate& menu);
     void BuildControl(const ControlTemplate& c);
+    void NameControls();
 
     CDialog* m_pOwner;
     DialogTemplate m_template;
@@ -103,6 +104,7 @@ private:
     QButtonGroup* m_pRadioGroup = nullptr;
     int m_nBaseX = 6;
     int m_nBaseY = 13;
+    std::size_t m_nBuilt = 0;  // controls built so far, in template order
     std::map<int, QWidget*> m_controls;
     std::map<int, QToolButton*> m_toolButtons;
     std::map<int, QAction*> m_menuActions;

@@ -8,6 +8,7 @@
 #include "ResourceScript.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -30,6 +31,26 @@ BEGIN
     CONTROL         "",30,"SysListView32",LVS_REPORT,5,90,190,25
     DEFPUSHBUTTON   "OK",IDOK,100,50,40,14
     PUSHBUTTON      "Cancel",IDCANCEL,150,50,40,14
+END
+501 DIALOG 0, 0, 521, 323
+CAPTION "Labels"
+FONT 8, "MS Sans Serif"
+BEGIN
+    GROUPBOX        "Rezultate",IDC_STATIC,7,41,507,160
+    CONTROL         "",1001,"SysListView32",LVS_REPORT,15,51,491,143
+    LTEXT           "Titlu Original",IDC_STATIC,22,216,40,8
+    LTEXT           "An aparitie",IDC_STATIC,181,256,37,8
+    LTEXT           "Tara",IDC_STATIC,22,256,16,8
+    EDITTEXT        1002,72,213,209,14,ES_AUTOHSCROLL
+    EDITTEXT        1004,72,253,85,14,ES_AUTOHSCROLL
+    EDITTEXT        1005,224,253,57,14,ES_AUTOHSCROLL
+    LTEXT           "Comentarii",IDC_STATIC,469,236,34,8
+    EDITTEXT        1009,303,254,200,54,ES_MULTILINE
+    LTEXT           "Calificativ",IDC_STATIC,303,216,31,8
+    COMBOBOX        1010,363,214,140,94,CBS_DROPDOWN
+    LTEXT           "Numar vizionari",IDC_STATIC,303,236,49,8
+    EDITTEXT        1030,363,233,92,14,ES_AUTOHSCROLL
+    PUSHBUTTON      "&Filme",1029,103,74,50,14
 END
 500 DLGINIT
 BEGIN
@@ -202,6 +223,23 @@ TEST_F(Dialogs, ListRowsGoInAtTheGivenPlaceAndKeepOneColour)
         EXPECT_EQ(list.GetItemCount(), 0);
         EXPECT_TRUE(list.HasTextColor());
     });
+}
+
+TEST_F(Dialogs, EveryControlIsNamedByItsLabelForScreenReaders)
+{
+    CDialog dlg(501);
+    driver.onDialog = [](CDialog& d) {
+        const auto name = [&](int id) { return d.GetDlgItem(id)->GetSafeWidget()->accessibleName().toStdString(); };
+        EXPECT_EQ(name(1001), "Rezultate");
+        EXPECT_EQ(name(1002), "Titlu Original");
+        EXPECT_EQ(name(1004), "Tara");
+        EXPECT_EQ(name(1005), "An aparitie");
+        EXPECT_EQ(name(1009), "Comentarii");
+        EXPECT_EQ(name(1010), "Calificativ");
+        EXPECT_EQ(name(1030), "Numar vizionari");
+        EXPECT_EQ(name(1029), "Filme");
+    };
+    dlg.DoModal();
 }
 
 }  // namespace
