@@ -1,4 +1,63 @@
-// The New command. Its dialog is still to come: for now it does nothing.
+// The New command: the film of the details panel goes into the list chosen in
+// the New dialog. Adding to the seen list moves a to-see film of the same
+// original title across.
 #include "CatalogDlg.h"
 
-void CCatalogDlg::OnNew() {}
+#include "FilmList.h"
+#include "FilmRow.h"
+#include "NewFilmDlg.h"
+
+#include <algorithm>
+
+void CCatalogDlg::OnNew()
+{
+    static constexpr const char* kCaption = "New";
+    if (!TakePanelFilm(*this, kCaption)) return;
+
+    CNewFilmDlg dlgNew(this);
+    dlgNew.m_nTargetList = 0;
+    if (dlgNew.DoModal() != IDOK) return;
+
+    // The rating is judged before the number of viewings.
+    const int nRating = TextToRating(m_strPanelRating);
+    if (dlgNew.m_nTargetList == 0) {
+        if (nRating == kToSeeRating) {
+            MessageBox("Nu exista potrivire intre calificativ si lista!", kCaption);
+            return;
+        }
+        if (m_nPanelViewings <= 0) {
+            MessageBox("Nu exista potrivire la numarul de vizionari!", kCaption);
+            return;
+        }
+        m_pSeenList = InsertSorted(m_pSeenList, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry,
+                                   m_strPanelYear, m_strPanelDirector, m_strPanelCast, nRating, m_nPanelViewings);
+        ++m_nSeenCount;
+        // Seeing a film takes it off the to-see list: its first film of that
+        // title goes, with the comment file of the title in the to-see directory.
+        if (ContainsFilm(m_pToSeeList, m_strPanelOriginalTitle)) {
+            m_pToSeeList = RemoveFilm(m_pToSeeList, m_strPanelOriginalTitle);
+            --m_nToSeeCount;
+            DeleteComment(m_strPanelOriginalTitle, 1);
+        }
+        ShowPanelRow(*this);
+        m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
+        SaveComment(m_strPanelOriginalTitle, 0);
+        UpdateData(FALSE);
+    } else if (dlgNew.m_nTargetList == 1) {
+        if (nRating != kToSeeRating) {
+            MessageBox("Nu exista potrivire intre calificativ si lista!", kCaption);
+            return;
+        }
+        if (m_nPanelViewings != 0) {
+            MessageBox("Nu exista potrivire la numarul de vizionari!", kCaption);
+            return;
+        }
+        // The seen list is not consulted: a seen film may be added to see again.
+        m_pToSeeList = InsertSorted(m_pToSeeList, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry,
+                                    m_strPanelYear, m_strPanelDirector, m_strPanelCast, nRating, 0);
+        ++m_nToSeeCount;
+        ShowPanelRow(*this);
+        SaveComment(m_strPanelOriginalTitle, 1);
+        UpdateData(FALSE);
+    }
+}

@@ -1,0 +1,56 @@
+#include "FilmRow.h"
+
+#include "CatalogDlg.h"
+
+#include <string>
+
+namespace {
+// An original title of white space only cannot be stored: reading the archive
+// back skips white space before every original title, so the record would
+// fall out of step. Such a title counts as missing.
+bool IsMissingOriginalTitle(const std::string& strTitle)
+{
+    return strTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
+}
+}  // namespace
+
+bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption)
+{
+    // A number of viewings that does not read has been warned about by the
+    // exchange and keeps its former value; the checks go on all the same.
+    dlg.UpdateData(TRUE);
+
+    // Any other text of blanks counts as filled in.
+    std::string strMissing;
+    if (IsMissingOriginalTitle(dlg.m_strPanelOriginalTitle)) strMissing += " : Original";
+    if (dlg.m_strPanelTitle.empty()) strMissing += " : Titlu";
+    if (dlg.m_strPanelCountry.empty()) strMissing += " : Tara";
+    if (dlg.m_strPanelYear.empty()) strMissing += " : An aparitie";
+    if (dlg.m_strPanelDirector.empty()) strMissing += " : Regia";
+    if (dlg.m_strPanelCast.empty()) strMissing += " : Distributia";
+    if (dlg.m_strPanelRating.empty()) strMissing += " : Calificativ";
+    if (dlg.m_editViewings.GetWindowText().empty() || dlg.m_nPanelViewings < 0) strMissing += " : Numar vizionari";
+    if (!strMissing.empty()) {
+        dlg.MessageBox("Trebuie completat campul" + strMissing + ".", pszCaption);
+        return false;
+    }
+    if (!dlg.IsValidRating(dlg.m_strPanelRating)) {
+        dlg.MessageBox("Calificativul nu este unul valid!", pszCaption);
+        return false;
+    }
+    return true;
+}
+
+void ShowPanelRow(CCatalogDlg& dlg)
+{
+    // The row shows the panel, the rating word as it was typed.
+    dlg.OnClearList();
+    const int nItem = dlg.m_listCtrl.InsertItem(0, dlg.m_strPanelOriginalTitle);
+    dlg.m_listCtrl.SetItemText(nItem, 1, dlg.m_strPanelTitle);
+    dlg.m_listCtrl.SetItemText(nItem, 2, dlg.m_strPanelCountry);
+    dlg.m_listCtrl.SetItemText(nItem, 3, dlg.m_strPanelYear);
+    dlg.m_listCtrl.SetItemText(nItem, 4, dlg.m_strPanelDirector);
+    dlg.m_listCtrl.SetItemText(nItem, 5, dlg.m_strPanelRating);
+    dlg.m_listCtrl.SetItemText(nItem, 6, std::to_string(dlg.m_nPanelViewings));
+    dlg.m_listCtrl.SetItemText(nItem, 7, dlg.m_strPanelCast);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The film that stands in the details panel, as New and Modify take it: the
+// checks that come before their dialogs, and its row in the result list.
+
+class CCatalogDlg;
+
+// The rating code of "De vazut", the one rating of the to-see list.
+inline constexpr int kToSeeRating = 6;
+
+// Takes the details panel into the members and checks that every value is
+// filled in and that the rating is a rating word. On a fault it shows the
+// message under pszCaption and returns false.
+bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption);
+
+// Empties the result list and shows the panel's film in it as its only row.
+void ShowPanelRow(CCatalogDlg& dlg);
