@@ -81,6 +81,7 @@ public:
     std::string RatingToText(int nRating) const;
     int TextToRating(std::string strText) const;
     int IsValidRating(std::string strText) const;
+    int FieldMatches(std::string strField, std::string strIdentifier, int nSearchType) const;
 
     // Commands.
     void OnShowList();
