@@ -1,4 +1,33 @@
-// The SetActiveFile command. Its dialog is still to come: for now it does nothing.
+// The Set Active File command: the user chooses the two archives and the two
+// comment directories used from now on by Save, Reopen and the comment files.
+#include "ActiveFilesDlg.h"
 #include "CatalogDlg.h"
 
-void CCatalogDlg::OnSetActiveFile() {}
+#include <utility>
+
+void CCatalogDlg::OnSetActiveFile()
+{
+    CActiveFilesDlg dlg(this);
+    dlg.m_nFilesChoice = m_nActiveFilesChoice;
+    dlg.m_nCommentsChoice = m_nActiveCommentsChoice;
+    dlg.SetPath(CActiveFilesDlg::SeenFile, m_szSeenFile);
+    dlg.SetPath(CActiveFilesDlg::ToSeeFile, m_szToSeeFile);
+    dlg.SetPath(CActiveFilesDlg::ToSeeCommentsDir, m_szToSeeCommentsDir);
+    dlg.SetPath(CActiveFilesDlg::SeenCommentsDir, m_szSeenCommentsDir);
+    if (dlg.DoModal() != IDOK) return;
+
+    // The paths are taken as they stand, whatever the choices; the lists in
+    // memory and the result list stay as they are until Reopen.
+    m_nActiveCommentsChoice = dlg.m_nCommentsChoice;
+    m_nActiveFilesChoice = dlg.m_nFilesChoice;
+    // The dialog's OK lets through only paths that fit; a path that still
+    // would not is left as it was, and said so, rather than cut short.
+    const std::pair<char (*)[kPathSize], CActiveFilesDlg::PathField> paths[] = {
+        {&m_szSeenFile, CActiveFilesDlg::SeenFile},
+        {&m_szToSeeFile, CActiveFilesDlg::ToSeeFile},
+        {&m_szToSeeCommentsDir, CActiveFilesDlg::ToSeeCommentsDir},
+        {&m_szSeenCommentsDir, CActiveFilesDlg::SeenCommentsDir}};
+    bool bAllFit = true;
+    for (const auto& [pBuffer, field] : paths) bAllFit = SetPath(*pBuffer, dlg.GetPath(field)) && bAllFit;
+    if (!bAllFit) MessageBox(CActiveFilesDlg::kPathTooLong);
+}
