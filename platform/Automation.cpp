@@ -66,6 +66,8 @@ Result SetText(CDialog& dialog, int nID, const std::string& strUtf8)
     QString text = QString::fromUtf8(strUtf8.data(), static_cast<qsizetype>(strUtf8.size()));
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (edit->isReadOnly()) return Result::Disabled;
+        // Typed into one line: a line break would be Enter, which the box never holds.
+        if (const qsizetype cut = FirstLineBreak(text); cut >= 0) text.truncate(cut);
         edit->setText(text);
         edit->setModified(true);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {

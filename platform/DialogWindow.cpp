@@ -175,6 +175,11 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         } else {
             auto* edit = new QLineEdit(m_pClient);
             edit->setReadOnly(c.HasStyle("ES_READONLY"));
+            // A single-line box holds one line: pasted text stops at its first line break.
+            connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& typed) {
+                const qsizetype cut = FirstLineBreak(typed);
+                if (cut >= 0) edit->setText(typed.left(cut));
+            });
             widget = edit;
         }
         break;

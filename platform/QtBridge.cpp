@@ -9,11 +9,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 QString ToQt(const std::string& ansi)
 {
     const std::string utf8 = AfxAnsiToUtf8(ansi);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+qsizetype FirstLineBreak(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == QLatin1Char('\n') || text[i] == QLatin1Char('\r')) return i;
+    return -1;
 }
 
 std::string FromQt(const QString& text)
@@ -135,8 +143,16 @@ bool ReportListModel::SetText(int nRow, int nCol, const std::string& text)
     auto& row = m_rows[static_cast<std::size_t>(nRow)];
     if (nCol >= static_cast<int>(row.size())) return false;
     row[static_cast<std::size_t>(nCol)] = text;
-    const QModelIndex cell = index(nRow, nCol);
-    emit dataChanged(cell, cell, {Qt::DisplayRole});
+    // One repaint for every text set in this turn of the event loop: a
+    // signal per cell would cost more than filling a long list itself.
+    if (!m_bRepaintPending) {
+        m_bRepaintPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_bRepaintPending = false;
+            if (!m_rows.empty())
+                emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+        });
+    }
     return true;
 }
 

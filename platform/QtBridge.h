@@ -24,6 +24,8 @@ class QToolBar;
 class QToolButton;
 
 QString ToQt(const std::string& ansi);
+// Where the first CR or LF of a text stands, or -1.
+qsizetype FirstLineBreak(const QString& text);
 std::string FromQt(const QString& text);
 
 // Text of any control as the platform gives it (ANSI; CR LF line breaks in
@@ -60,6 +62,7 @@ private:
     std::deque<std::vector<std::string>> m_rows;
     COLORREF m_color = 0;
     bool m_bHasColor = false;
+    bool m_bRepaintPending = false;
 };
 
 // The window of a dialog: the menu bar, the client area holding the
