@@ -6,10 +6,10 @@
 #include "CurrentDirectory.h"
 #include "FilmList.h"
 #include "Rating.h"
+#include "TextFile.h"
 #include "WinApp.h"
 #include "resource.h"
 
-#include <cstdio>
 #include <cstring>
 
 #ifndef CINETROVE_FALLBACK_DIR
@@ -133,10 +133,9 @@ void CCatalogDlg::SetDataPaths()
     };
     std::string strWorking;
     bool bLocal = AfxGetCurrentDirectory(strWorking) && usePaths(strWorking + "/data");
-    if (bLocal) {
-        if (std::FILE* probe = std::fopen(m_szSeenFile, "r")) std::fclose(probe);
-        else bLocal = false;
-    }
+    // The probe opens the archive as the reader would: a regular file only,
+    // so a folder or a pipe of that name counts as no archive.
+    if (bLocal) bLocal = TextFileReader(m_szSeenFile).IsOpen();
     if (!bLocal) usePaths(std::string(CINETROVE_FALLBACK_DIR) + "/data");
 }
 
