@@ -139,20 +139,36 @@ bool AtomicFile::WriteAll(std::string_view bytes) {
 void AtomicFile::KeepBackup() const {
     // The backup is a hard link to the old file, which the rename then
     // leaves behind under its own name; where links are not possible the old
-    // file is copied. A backup that cannot be made does not stop the save:
-    // the target itself is never at risk.
+    // file is copied. Either goes in under a temporary name first and is then
+    // renamed over NAME~, so that a process killed here leaves the previous
+    // backup or the new one, never none and never half a copy. A backup that
+    // cannot be made does not stop the save: the target itself is never at
+    // risk.
     struct stat st{};
     if (::lstat(m_strPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return;
     }
     const std::string strBackup = m_strPath + "~";
-    ::unlink(strBackup.c_str());
-    if (::link(m_strPath.c_str(), strBackup.c_str()) == 0) {
+    std::string strTemplate = DirectoryOf(m_strPath) + "/." + BaseNameOf(strBackup) + ".XXXXXX";
+    std::vector<char> name(strTemplate.begin(), strTemplate.end());
+    name.push_back('\0');
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
         return;
     }
-    std::error_code ec;
-    std::filesystem::copy_file(m_strPath, strBackup,
-                               std::filesystem::copy_options::overwrite_existing, ec);
+    ::close(fd);
+    const std::string strTemp = name.data();
+    // link() refuses an existing name, so the placeholder goes first.
+    ::unlink(strTemp.c_str());
+    bool bMade = ::link(m_strPath.c_str(), strTemp.c_str()) == 0;
+    if (!bMade) {
+        std::error_code ec;
+        bMade = std::filesystem::copy_file(m_strPath, strTemp,
+                                           std::filesystem::copy_options::overwrite_existing, ec);
+    }
+    if (!bMade || ::rename(strTemp.c_str(), strBackup.c_str()) != 0) {
+        ::unlink(strTemp.c_str());
+    }
 }
 
 bool AtomicFile::Commit() {

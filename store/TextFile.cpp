@@ -12,12 +12,16 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 }
 
 TextFileReader::TextFileReader(const std::string& strPath) {
-    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a FIFO at the path would hang the program in
+    // open(); a device would feed it endless bytes. Only regular files are
+    // read, then blocking as usual.
+    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return;
     }
     struct stat st{};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return;
     }

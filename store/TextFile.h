@@ -12,8 +12,8 @@
 
 class TextFileReader {
 public:
-    // Opens a regular file for reading; a directory or a missing file leaves
-    // the reader closed.
+    // Opens a regular file for reading; a directory, a FIFO, a device or a
+    // missing file leaves the reader closed.
     explicit TextFileReader(const std::string& strPath);
     ~TextFileReader();
     TextFileReader(const TextFileReader&) = delete;

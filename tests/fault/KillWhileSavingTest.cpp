@@ -1,0 +1,212 @@
+// Saves of a large catalogue that are cut short: by a full disk at every
+// write in turn, and by a helper process killed at random moments while it
+// saves. The archive on disk must always read back complete, old or new.
+#include "Archive.h"
+#include "AtomicFile.h"
+#include "FilmList.h"
+
+#include "../store/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kFilms = 100000;
+
+// The whole file in one read: the archives here are ten megabytes, read a
+// few hundred times.
+std::string FileBytes(const std::string& strPath) {
+    std::ifstream in(strPath, std::ios::binary | std::ios::ate);
+    if (!in) {
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+struct List {
+    CFilmNode* pHead = nullptr;
+    ~List() { FreeList(pHead); }
+};
+
+// kFilms films in descending order of title, each text marked with `tag` so
+// that two generations differ in every record.
+void MakeList(List& list, const std::string& tag) {
+    char title[32];
+    for (int i = 0; i < kFilms; ++i) {
+        std::snprintf(title, sizeof title, "Film %06d", i);
+        auto* pNode = new CFilmNode(title, tag + " titlu " + title, "Romania", "1965",
+                                    "Regizor " + tag, "Actor unu, Actor doi, " + tag, i % 5 + 1, i % 7);
+        pNode->m_pNext = list.pHead;
+        list.pHead = pNode;
+    }
+}
+
+// Names in the folder other than the archive, its backup and the hidden
+// temporary files of a replacement (".NAME.XXXXXX"), which the program never
+// opens.
+std::vector<std::string> StrayEntries(const TempDir& dir) {
+    std::vector<std::string> stray;
+    for (const std::string& name : dir.Entries()) {
+        if (name != "filme.cta" && name != "filme.cta~" && name.rfind(".filme.cta", 0) != 0) {
+            stray.push_back(name);
+        }
+    }
+    return stray;
+}
+
+class SaveFaultTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_pOld = new List;
+        s_pNew = new List;
+        MakeList(*s_pOld, "vechi");
+        MakeList(*s_pNew, "nou");
+    }
+    static void TearDownTestSuite() {
+        delete s_pOld;
+        delete s_pNew;
+    }
+    ~SaveFaultTest() override {
+        AtomicFileInjectWriteFault(0);
+        AtomicFileInjectSyncFault(false);
+    }
+
+    static List* s_pOld;
+    static List* s_pNew;
+    TempDir m_dir;
+    const std::string m_strPath = m_dir / "filme.cta";
+};
+
+List* SaveFaultTest::s_pOld = nullptr;
+List* SaveFaultTest::s_pNew = nullptr;
+
+TEST_F(SaveFaultTest, DiskFullAtAnyWriteLeavesTheOldArchiveAndItsBackup) {
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->pHead, kFilms));
+    const std::string strBackup = FileBytes(m_strPath);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
+    const std::string strOld = FileBytes(m_strPath);
+    ASSERT_EQ(FileBytes(m_strPath + "~"), strBackup);
+
+    // The nth write fails, for every n until the save needs fewer writes.
+    int nWrite = 1;
+    for (;; ++nWrite) {
+        AtomicFileInjectWriteFault(nWrite);
+        if (WriteArchive(m_strPath, s_pNew->pHead, kFilms)) {
+            break;
+        }
+        ASSERT_EQ(FileBytes(m_strPath), strOld) << "write " << nWrite;
+        ASSERT_EQ(FileBytes(m_strPath + "~"), strBackup) << "write " << nWrite;
+        ASSERT_EQ(m_dir.Entries(), (std::set<std::string>{"filme.cta", "filme.cta~"}));
+    }
+    AtomicFileInjectWriteFault(0);
+    std::printf("a full disk at each of the %d writes of a %zu-byte archive: the old one kept\n",
+                nWrite - 1, strOld.size());
+    EXPECT_GT(nWrite, 10);  // the save really took many writes
+    // The save that got through replaced the archive and kept the old one.
+    EXPECT_EQ(FileBytes(m_strPath + "~"), strOld);
+
+    // A failed flush to disk is a failed save as well.
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
+    AtomicFileInjectSyncFault(true);
+    EXPECT_FALSE(WriteArchive(m_strPath, s_pNew->pHead, kFilms));
+    EXPECT_EQ(FileBytes(m_strPath), strOld);
+    EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{"filme.cta", "filme.cta~"}));
+}
+
+TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole) {
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->pHead, kFilms));
+    const std::string strNew = FileBytes(m_strPath);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
+    const std::string strOld = FileBytes(m_strPath);
+
+    // The helper saves the generation that is not on disk and ends.
+    const auto startHelper = [&](const List& list) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::_exit(WriteArchive(m_strPath, list.pHead, kFilms) ? 0 : 1);
+        }
+        return pid;
+    };
+    const auto saveOnDisk = [&] {
+        const std::string strBytes = FileBytes(m_strPath);
+        return strBytes == strOld ? 'o' : strBytes == strNew ? 'n' : '?';
+    };
+
+    // How long one whole save by a helper takes, from its start to its end.
+    using Clock = std::chrono::steady_clock;
+    char onDisk = 'o';
+    Clock::duration whole{};
+    for (int i = 0; i < 3; ++i) {
+        const auto start = Clock::now();
+        const pid_t pid = startHelper(onDisk == 'o' ? *s_pNew : *s_pOld);
+        ASSERT_GT(pid, 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        whole = std::max(whole, Clock::now() - start);
+        onDisk = onDisk == 'o' ? 'n' : 'o';
+        ASSERT_EQ(saveOnDisk(), onDisk);
+    }
+
+    // Kill moments spread over the whole save and a little past it, until at
+    // least 50 kills have hit a helper that was still saving.
+    std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<long long> moment(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(whole).count() * 5 / 4);
+    int nKilled = 0;    // the helper was still running
+    int nFinished = 0;  // it had ended before the kill
+    int nKept = 0;
+    int nReplaced = 0;
+    for (int i = 0; nKilled < 50 && i < 400; ++i) {
+        const char target = onDisk == 'o' ? 'n' : 'o';
+        const pid_t pid = startHelper(target == 'n' ? *s_pNew : *s_pOld);
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        (WIFSIGNALED(status) ? nKilled : nFinished) += 1;
+
+        const char now = saveOnDisk();
+        ASSERT_NE(now, '?') << "kill " << i << ": the archive is neither the old nor the new one";
+        (now == onDisk ? nKept : nReplaced) += 1;
+        onDisk = now;
+        const std::string strBackup = FileBytes(m_strPath + "~");
+        ASSERT_TRUE(strBackup == strOld || strBackup == strNew) << "kill " << i << ": backup";
+        ASSERT_EQ(StrayEntries(m_dir), std::vector<std::string>{}) << "kill " << i;
+        // A killed save leaves its hidden temporary file behind; dozens of
+        // them would fill the test folder.
+        for (const std::string& name : m_dir.Entries()) {
+            if (name[0] == '.') {
+                std::filesystem::remove(m_dir / name);
+            }
+        }
+    }
+    std::printf("%d helpers killed while saving, %d had finished; %d times the old archive, "
+                "%d times the new one\n", nKilled, nFinished, nKept, nReplaced);
+    EXPECT_GE(nKilled, 50);
+    EXPECT_GT(nKept, 0);
+    EXPECT_GT(nReplaced, 0);
+
+    // The archive reads whole, and a save over the leftovers still works.
+    ArchiveContents contents;
+    EXPECT_EQ(ReadArchive(m_strPath, contents), ArchiveRead);
+    EXPECT_EQ(contents.nCount, kFilms);
+    FreeList(contents.pHead);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
+    EXPECT_EQ(FileBytes(m_strPath), strOld);
+}
+
+}  // namespace
