@@ -4,6 +4,7 @@
 #include "QtBridge.h"
 #include "WinApp.h"
 
+#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,7 +59,9 @@ int ShowMessageBox(QWidget* pOwner, const std::string& strText, const std::strin
     box.setText(ToQt(strText));
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    // A plain OK: no icon on the box, none on its button either.
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
     return IDOK;
 }
