@@ -138,6 +138,17 @@ TEST_F(Dialogs, OkExchangesInwardsAndARefusedNumberKeepsTheDialogOpen)
     EXPECT_EQ(dlg.m_nNumber, -7);
 }
 
+TEST_F(Dialogs, ASingleLineBoxKeepsOnlyTheFirstLineOfWhatIsTyped)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        automation::SetText(d, 10, "first\nsecond");
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "first");
+        automation::SetText(d, 10, "one\r\ntwo");
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "one");
+    });
+}
+
 TEST_F(Dialogs, EscapeCancelsWithoutExchange)
 {
     TestDlg dlg;
