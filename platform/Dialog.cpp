@@ -30,6 +30,7 @@ void CDialog::CreateFromTemplate()
 void CDialog::DestroyWindow()
 {
     m_pSystemMenu.reset();
+    m_itemWrappers.clear();
     Detach();
     m_pWindow.reset();
 }
@@ -97,9 +98,9 @@ CWnd* CDialog::GetDlgItem(int nID)
     if (!m_pWindow) return nullptr;
     QWidget* widget = m_pWindow->Control(nID);
     if (!widget) return nullptr;
-    // Short-lived wrappers, one per control, like the framework's temporary windows.
-    static std::map<QWidget*, std::unique_ptr<CWnd>> wrappers;
-    auto& wrapper = wrappers[widget];
+    // One wrapper per control for as long as the window lives, like the
+    // framework's temporary windows.
+    auto& wrapper = m_itemWrappers[nID];
     if (!wrapper) wrapper = std::make_unique<CWnd>();
     wrapper->Attach(widget, nID);
     return wrapper.get();

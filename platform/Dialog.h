@@ -4,6 +4,7 @@
 #include "Menu.h"
 #include "Wnd.h"
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -58,6 +59,7 @@ private:
     CWnd* m_pParentWnd;
     std::unique_ptr<DialogWindow> m_pWindow;
     std::unique_ptr<CMenu> m_pSystemMenu;
+    std::map<int, std::unique_ptr<CWnd>> m_itemWrappers;
     bool m_bRunning = false;
     INT_PTR m_nModalResult = -1;
 };
