@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdint>
@@ -199,7 +200,7 @@ enum class WriteOutcome { Written, Failed, WrongCount };
 // Writes the archive with nHeaderCount in its header; nWritten is the number
 // of films in the list. With a wrong count nothing is committed.
 WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, int nHeaderCount,
-                          int& nWritten) {
+                          int& nWritten, FileStamp* pWritten) {
     nWritten = 0;
     AtomicFile file(strPath, AtomicFile::Backup::Keep);
     if (!file.Open()) {
@@ -238,7 +239,13 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
     if (nWritten != nHeaderCount) {
         return WriteOutcome::WrongCount;
     }
-    return file.Write(buffer) && file.Commit() ? WriteOutcome::Written : WriteOutcome::Failed;
+    if (!file.Write(buffer) || !file.Commit()) {
+        return WriteOutcome::Failed;
+    }
+    if (pWritten != nullptr) {
+        *pWritten = file.WrittenStamp();
+    }
+    return WriteOutcome::Written;
 }
 
 }  // namespace
@@ -249,8 +256,10 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     contents = ArchiveContents{};
     TextFileReader in(strPath);
     if (!in.IsOpen()) {
+        contents.bMissing = in.OpenError() == ENOENT;
         return ArchiveCannotOpen;
     }
+    contents.stamp = in.Stamp();
     int nCount = 0;
     if (!ScanWordEquals(in, kMagic1) || !ScanWordEquals(in, kMagic2) || !ScanInt(in, nCount) ||
         nCount < 0) {
@@ -268,18 +277,22 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     }
     contents.nCount = static_cast<int>(records.size());
     contents.pHead = LinkSorted(records);
+    // Each record ends with the white space after it, so a file that holds
+    // only the counted records is at its end here.
+    contents.bWhole = bComplete && in.Peek() == EOF && !in.HasError();
     return bComplete ? ArchiveRead : ArchiveInvalid;
 }
 
-bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount) {
+bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount,
+                  FileStamp* pWritten) {
     // The caller's count goes into the header without a walk of the list to
     // check it first (such a walk alone costs as much as writing the
     // records); should it not match the films written, the file is written
     // again with the right count, so that the archive always reads back.
     int nWritten = 0;
-    WriteOutcome outcome = WriteRecords(strPath, pHead, nCount, nWritten);
+    WriteOutcome outcome = WriteRecords(strPath, pHead, nCount, nWritten, pWritten);
     if (outcome == WriteOutcome::WrongCount) {
-        outcome = WriteRecords(strPath, pHead, nWritten, nWritten);
+        outcome = WriteRecords(strPath, pHead, nWritten, nWritten, pWritten);
     }
     return outcome == WriteOutcome::Written;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileStamp.h"
 #include "Film.h"
 
 #include <string>
@@ -15,6 +16,13 @@ struct ArchiveContents {
     CFilmNode* pHead = nullptr;  // the films read, sorted; owned by the caller
     int nCount = 0;              // number of films in pHead
     int nMaxViewings = 0;        // largest viewings read, at least 0
+    // What the read saw of the file. bMissing: nothing was at the path.
+    // bWhole: every record was read and nothing but white space follows the
+    // last counted one, so the films read are all the file holds. stamp: the
+    // file as it was opened.
+    bool bMissing = false;
+    bool bWhole = false;
+    FileStamp stamp;
 };
 
 // Reads the archive at strPath. Whatever the result, `contents` holds exactly
@@ -31,4 +39,6 @@ bool IsStorableFilm(const CFilm& film);
 // the previous file beside it as NAME~. Returns false when the archive cannot
 // be written, or when a film of the list is not storable; the old file is
 // then left as it was. The count stored is the number of films in the list.
-bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount);
+// pWritten, when given, receives the stamp of the file written.
+bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount,
+                  FileStamp* pWritten = nullptr);

@@ -176,6 +176,10 @@ bool AtomicFile::Commit() {
         Abandon();
         return false;
     }
+    struct stat st{};
+    if (::fstat(m_fd, &st) == 0) {
+        m_writtenStamp = StampOfStat(st);
+    }
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0) {
         Abandon();

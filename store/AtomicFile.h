@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileStamp.h"
+
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,8 @@ public:
     // temporary file over the target. False when anything before the rename
     // failed; the target is then untouched.
     bool Commit();
+    // The stamp of the file that Commit put in place.
+    const FileStamp& WrittenStamp() const { return m_writtenStamp; }
 
 private:
     bool FlushBuffer();
@@ -42,6 +46,7 @@ private:
     bool m_bFailed = false;
     bool m_bCommitted = false;
     std::string m_buffer;
+    FileStamp m_writtenStamp;
 };
 
 // Test seam: the nth write to disk from now on (1 = the next one) fails as on

@@ -17,14 +17,17 @@ TextFileReader::TextFileReader(const std::string& strPath) {
     // read, then blocking as usual.
     const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
+        m_nOpenError = errno;
         return;
     }
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        m_nOpenError = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
         ::close(fd);
         return;
     }
+    m_stamp = StampOfStat(st);
     m_fd = fd;
     m_buffer.resize(kBufferSize);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileStamp.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -20,6 +22,11 @@ public:
     TextFileReader& operator=(const TextFileReader&) = delete;
 
     bool IsOpen() const { return m_fd >= 0; }
+    // Why the file is not open: ENOENT when nothing is at the path, another
+    // errno value otherwise (EISDIR, ENODEV... for what is not a regular file).
+    int OpenError() const { return m_nOpenError; }
+    // The stamp of the file as it was opened.
+    const FileStamp& Stamp() const { return m_stamp; }
     // True once a read from the file failed (as opposed to reaching its end).
     bool HasError() const { return m_bError; }
 
@@ -40,6 +47,8 @@ private:
     bool Ensure(std::size_t n);
 
     int m_fd = -1;
+    int m_nOpenError = 0;
+    FileStamp m_stamp;
     bool m_bError = false;
     bool m_bEof = false;
     std::vector<char> m_buffer;
