@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArchiveHold.h"
 #include "Controls.h"
 #include "Dialog.h"
 #include "Film.h"
@@ -69,8 +70,13 @@ public:
 
     // The archives: 0 both read, 1 one cannot be opened, 2 one is invalid.
     int LoadArchives();
-    // Writes both archives; false when either could not be written.
+    // Writes both archives; false when either could not be written. An
+    // archive whose file this run does not hold whole is replaced only when
+    // the user says so, its bytes kept first as NAME.N.
     bool SaveArchives();
+    // True when a New or Modify changed a list since the lists were last
+    // read, or that list was last saved.
+    bool HasUnsavedWork() const { return m_bSeenChanged || m_bToSeeChanged; }
 
     // Comment files; nList 0 is the seen list, any other the to-see list.
     int LoadComment(std::string strOriginalTitle, int nList);
@@ -100,6 +106,10 @@ public:
     void OnSetActiveFile();
     void OnDblclkResultList(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSysCommand(UINT nID, LPARAM lParam) override;
+    // Enter and Exit, Esc and the close box: with unsaved work, the user is
+    // asked first.
+    void OnOK() override;
+    void OnCancel() override;
 
     // Puts a film at the top of the result list as a row of eight cells.
     void InsertFilmRow(const CFilm& film);
@@ -113,6 +123,20 @@ protected:
     BOOL OnInitDialog() override;
 
 private:
+    enum class ArchiveSave { Written, Kept, Failed };
+    ArchiveSave SaveArchive(const char* pszPath, const CFilmNode* pHead, int nCount, ArchiveHold& hold);
+    // With unsaved work, asks whether to save it; true when the caller may go
+    // on and let the lists go (saved, or the user said no).
+    bool SaveUnsavedWork();
+    // Comment of a film that leaves the to-see list for the seen one.
+    void MoveComment(const std::string& strOriginalTitle);
+
+    // What this run holds of each archive file, and which lists changed.
+    ArchiveHold m_seenHold;
+    ArchiveHold m_toSeeHold;
+    bool m_bSeenChanged = false;
+    bool m_bToSeeChanged = false;
+
     void SetDataPaths();
     void CreateResultColumns();
     void CreateToolBar();

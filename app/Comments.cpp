@@ -2,6 +2,9 @@
 #include "CatalogDlg.h"
 
 #include "CommentFile.h"
+#include "FileStamp.h"
+
+#include <optional>
 
 namespace {
 std::string Directory(const CCatalogDlg& dlg, int nList)
@@ -31,4 +34,20 @@ int CCatalogDlg::DeleteComment(std::string strOriginalTitle, int nList)
 {
     RemoveCommentFile(Directory(*this, nList), strOriginalTitle);
     return 1;
+}
+
+void CCatalogDlg::MoveComment(const std::string& strOriginalTitle)
+{
+    // The seen comment is written first; the to-see file goes only once that
+    // has worked, so the comment is never lost. When both lists share one
+    // comment folder the two are one file, which keeps the new text.
+    if (!SaveComment(strOriginalTitle, 0)) return;
+    std::string strSeenPath, strToSeePath;
+    if (!CommentFilePath(m_szSeenCommentsDir, strOriginalTitle, strSeenPath) ||
+        !CommentFilePath(m_szToSeeCommentsDir, strOriginalTitle, strToSeePath))
+        return;
+    const std::optional<FileStamp> seen = StampOfPath(strSeenPath);
+    const std::optional<FileStamp> toSee = StampOfPath(strToSeePath);
+    if (seen && toSee && seen->nDevice == toSee->nDevice && seen->nInode == toSee->nInode) return;
+    DeleteComment(strOriginalTitle, 1);
 }

@@ -45,7 +45,7 @@ public:
         if (g_pDlg) benchmark::RunSpecifiedBenchmarks();
         dialog.EndDialog(IDCANCEL);
     }
-    void RunMessageBox(const std::string&, const std::string&) override {}
+    int RunMessageBox(const std::string&, const std::string&, UINT) override { return IDOK; }
     bool RunFileDialog(const std::string&, const std::string&, std::string&) override { return false; }
 };
 

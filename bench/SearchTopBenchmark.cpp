@@ -53,7 +53,7 @@ public:
             dialog.SendCommand(IDOK);
         }
     }
-    void RunMessageBox(const std::string&, const std::string&) override {}
+    int RunMessageBox(const std::string&, const std::string&, UINT) override { return IDOK; }
     bool RunFileDialog(const std::string&, const std::string&, std::string&) override { return false; }
 
 private:

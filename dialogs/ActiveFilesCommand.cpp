@@ -2,8 +2,24 @@
 // comment directories used from now on by Save, Reopen and the comment files.
 #include "ActiveFilesDlg.h"
 #include "CatalogDlg.h"
+#include "CurrentDirectory.h"
 
+#include <cstring>
 #include <utility>
+
+namespace {
+// A relative path is taken against the current directory of this moment and
+// kept whole, so a later browse, which moves the current directory, never
+// moves where Save writes.
+std::string AbsolutePath(std::string strPath)
+{
+    std::string strCurrent;
+    if (strPath.empty() || strPath.front() == '/' || !AfxGetCurrentDirectory(strCurrent)) return strPath;
+    while (strPath.rfind("./", 0) == 0) strPath.erase(0, 2);
+    if (strPath == ".") return strCurrent;
+    return (strCurrent == "/" ? std::string() : strCurrent) + "/" + strPath;
+}
+}  // namespace
 
 void CCatalogDlg::OnSetActiveFile()
 {
@@ -19,6 +35,8 @@ void CCatalogDlg::OnSetActiveFile()
     // The paths are taken as they stand, whatever the choices; the lists in
     // memory and the result list stay as they are until Reopen.
     m_nActiveCommentsChoice = dlg.m_nCommentsChoice;
+    const std::string strSeenBefore = m_szSeenFile;
+    const std::string strToSeeBefore = m_szToSeeFile;
     m_nActiveFilesChoice = dlg.m_nFilesChoice;
     // The dialog's OK lets through only paths that fit; a path that still
     // would not is left as it was, and said so, rather than cut short.
@@ -28,6 +46,10 @@ void CCatalogDlg::OnSetActiveFile()
         {&m_szToSeeCommentsDir, CActiveFilesDlg::ToSeeCommentsDir},
         {&m_szSeenCommentsDir, CActiveFilesDlg::SeenCommentsDir}};
     bool bAllFit = true;
-    for (const auto& [pBuffer, field] : paths) bAllFit = SetPath(*pBuffer, dlg.GetPath(field)) && bAllFit;
+    for (const auto& [pBuffer, field] : paths) bAllFit = SetPath(*pBuffer, AbsolutePath(dlg.GetPath(field))) && bAllFit;
     if (!bAllFit) MessageBox(CActiveFilesDlg::kPathTooLong);
+    // An archive path that now names another file: Save must not take that
+    // file's place unasked unless nothing is there.
+    if (std::strcmp(strSeenBefore.c_str(), m_szSeenFile) != 0) m_seenHold.Repoint(m_szSeenFile);
+    if (std::strcmp(strToSeeBefore.c_str(), m_szToSeeFile) != 0) m_toSeeHold.Repoint(m_szToSeeFile);
 }

@@ -17,8 +17,9 @@ bool IsMissingOriginalTitle(const std::string& strTitle)
 bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption)
 {
     // A number of viewings that does not read has been warned about by the
-    // exchange and keeps its former value; the checks go on all the same.
-    dlg.UpdateData(TRUE);
+    // exchange, which left the focus on it with its text selected: the
+    // command ends there, before it could store the former number.
+    if (!dlg.UpdateData(TRUE)) return false;
 
     // Any other text of blanks counts as filled in.
     std::string strMissing;

@@ -10,7 +10,8 @@ inline constexpr int kToSeeRating = 6;
 
 // Takes the details panel into the members and checks that every value is
 // filled in and that the rating is a rating word. On a fault it shows the
-// message under pszCaption and returns false.
+// message under pszCaption and returns false; a number of viewings that is
+// no number has had its warning from the exchange.
 bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption);
 
 // Empties the result list and shows the panel's film in it as its only row.

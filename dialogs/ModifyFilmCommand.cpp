@@ -37,6 +37,7 @@ void CCatalogDlg::OnModify()
         // is sorted again when the archives are next read.
         UpdateFilm(m_pSeenList, strKey, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry, m_strPanelYear,
                    m_strPanelDirector, m_strPanelCast, nRating, m_nPanelViewings);
+        m_bSeenChanged = true;
         ShowPanelRow(*this);
         m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
         SaveComment(m_strPanelOriginalTitle, 0);
@@ -52,6 +53,7 @@ void CCatalogDlg::OnModify()
         }
         UpdateFilm(m_pToSeeList, strKey, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry, m_strPanelYear,
                    m_strPanelDirector, m_strPanelCast, nRating, 0);
+        m_bToSeeChanged = true;
         ShowPanelRow(*this);
         SaveComment(m_strPanelOriginalTitle, 1);
         UpdateData(FALSE);

@@ -32,16 +32,19 @@ void CCatalogDlg::OnNew()
         m_pSeenList = InsertSorted(m_pSeenList, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry,
                                    m_strPanelYear, m_strPanelDirector, m_strPanelCast, nRating, m_nPanelViewings);
         ++m_nSeenCount;
+        m_bSeenChanged = true;
         // Seeing a film takes it off the to-see list: its first film of that
-        // title goes, with the comment file of the title in the to-see directory.
-        if (ContainsFilm(m_pToSeeList, m_strPanelOriginalTitle)) {
+        // title goes, and its comment moves to the seen directory.
+        const bool bMoved = ContainsFilm(m_pToSeeList, m_strPanelOriginalTitle) != 0;
+        if (bMoved) {
             m_pToSeeList = RemoveFilm(m_pToSeeList, m_strPanelOriginalTitle);
             --m_nToSeeCount;
-            DeleteComment(m_strPanelOriginalTitle, 1);
+            m_bToSeeChanged = true;
         }
         ShowPanelRow(*this);
         m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
-        SaveComment(m_strPanelOriginalTitle, 0);
+        if (bMoved) MoveComment(m_strPanelOriginalTitle);
+        else SaveComment(m_strPanelOriginalTitle, 0);
         UpdateData(FALSE);
     } else if (dlgNew.m_nTargetList == 1) {
         if (nRating != kToSeeRating) {
@@ -56,6 +59,7 @@ void CCatalogDlg::OnNew()
         m_pToSeeList = InsertSorted(m_pToSeeList, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry,
                                     m_strPanelYear, m_strPanelDirector, m_strPanelCast, nRating, 0);
         ++m_nToSeeCount;
+        m_bToSeeChanged = true;
         ShowPanelRow(*this);
         SaveComment(m_strPanelOriginalTitle, 1);
         UpdateData(FALSE);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Types.h"
+
 #include <string>
 
 class CDialog;
@@ -12,8 +14,9 @@ public:
     virtual ~CModalDriver() = default;
     // The dialog has been built and initialised; return when it has ended.
     virtual void RunDialog(CDialog& dialog) = 0;
-    // A message box is up (texts in ANSI); return when it is answered.
-    virtual void RunMessageBox(const std::string& caption, const std::string& text) = 0;
+    // A message box of type nType (MB_OK, MB_YESNO, MB_YESNOCANCEL) is up,
+    // texts in ANSI; return the button pressed (IDOK, IDYES, IDNO, IDCANCEL).
+    virtual int RunMessageBox(const std::string& caption, const std::string& text, UINT nType) = 0;
     // The Open file dialog is up; true with the chosen path, false for Cancel.
     virtual bool RunFileDialog(const std::string& filter, const std::string& initialDir,
                                std::string& path) = 0;

@@ -25,10 +25,15 @@ constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF);
 // Command ids of the standard buttons and results of modal windows.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 constexpr int IDC_STATIC = -1;
 
-// Message box types: only the plain OK box is used.
+// Message box types: the plain OK box and two questions, whose buttons read
+// "Da", "Nu" and "Anulare".
 constexpr UINT MB_OK = 0x0;
+constexpr UINT MB_YESNOCANCEL = 0x3;
+constexpr UINT MB_YESNO = 0x4;
 
 // Notification codes routed through the message map.
 constexpr UINT BN_CLICKED = 0;

@@ -3,6 +3,7 @@
 #include "Types.h"
 
 #include <string>
+#include <vector>
 
 class QWidget;
 class CDialog;
@@ -29,8 +30,9 @@ public:
     BOOL IsWindowEnabled() const;
     void SetFocus();
 
-    // A modal message box with one OK button and no icon, owned by this
-    // window; without a caption it carries the application title.
+    // A modal message box without an icon, owned by this window: one OK
+    // button, or a question (MB_YESNO, MB_YESNOCANCEL) whose answer is
+    // returned. Without a caption it carries the application title.
     int MessageBox(const std::string& strText, const char* pszCaption = nullptr, UINT nType = MB_OK);
 
 protected:
@@ -40,3 +42,13 @@ protected:
 
 // A message box owned by the main window, under the application title.
 int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);
+
+// The buttons of a message box of type nType, left to right: their labels and
+// what each returns.
+struct MessageBoxButton {
+    std::string strLabel;
+    int nResult;
+};
+std::vector<MessageBoxButton> MessageBoxButtons(UINT nType);
+// What Esc and the close box return: the last button's result.
+int MessageBoxEscapeResult(UINT nType);

@@ -5,6 +5,7 @@
 #include "CurrentDirectory.h"
 #include "Transcript.h"
 #include "WinApp.h"
+#include "Wnd.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -82,10 +83,11 @@ void ScenarioRunner::RunDialog(CDialog& dialog)
         Action action;
         if (!NextAction(action)) {
             if (!bMain) FailAtEnd("the input ended while dialog " + std::to_string(dialog.GetTemplateID()) + " is open");
-            // The input ends with the main window alone: it closes as by Esc.
+            // The input ends with the main window alone: it ends, saving
+            // nothing and asking nothing.
             PrintLine("end");
             m_bEndPrinted = true;
-            dialog.SendCommand(IDCANCEL);
+            dialog.EndDialog(IDCANCEL);
             continue;
         }
         PerformOnDialog(dialog, action);
@@ -151,6 +153,8 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
         else check(result, button);
     } else if (verb == "choose") {
         Fail(action.line, "no file dialog is open");
+    } else if (verb == "answer") {
+        Fail(action.line, "no message box is open");
     } else if (verb == "show") {
         if (!Show(action, Active::Dialog, &dialog)) Fail(action.line, "unknown show subject " + action.rest);
     } else {
@@ -158,13 +162,27 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
     }
 }
 
-void ScenarioRunner::RunMessageBox(const std::string& caption, const std::string& text)
+int ScenarioRunner::RunMessageBox(const std::string& caption, const std::string& text, UINT nType)
 {
     PrintLine("message " + EscapeAnsi(caption) + ": " + EscapeAnsi(text));
+    const std::vector<MessageBoxButton> buttons = MessageBoxButtons(nType);
+    const auto press = [&buttons](const std::string& label) {
+        for (const MessageBoxButton& button : buttons)
+            if (button.strLabel == label) return button.nResult;
+        return 0;
+    };
     for (;;) {
         Action action;
         if (!NextAction(action)) FailAtEnd("the input ended while a message box is open");
-        if (action.verb == "ok" || action.verb == "cancel" || action.verb == "close") return;
+        if (action.verb == "ok") {
+            if (const int result = press("OK")) return result;
+            Fail(action.line, "the message box has no OK button");
+        }
+        if (action.verb == "answer") {
+            if (const int result = press(action.rest)) return result;
+            Fail(action.line, "the message box has no button " + action.rest);
+        }
+        if (action.verb == "cancel" || action.verb == "close") return MessageBoxEscapeResult(nType);
         if (action.verb == "show") {
             if (!Show(action, Active::MessageBox, nullptr)) Fail(action.line, "unknown show subject " + action.rest);
             continue;

@@ -14,7 +14,7 @@ public:
     explicit ScenarioRunner(std::vector<std::string> lines);
 
     void RunDialog(CDialog& dialog) override;
-    void RunMessageBox(const std::string& caption, const std::string& text) override;
+    int RunMessageBox(const std::string& caption, const std::string& text, UINT nType) override;
     bool RunFileDialog(const std::string& filter, const std::string& initialDir, std::string& path) override;
 
     // After the main window has ended: the rest of the input may hold no

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -13,6 +16,9 @@
 namespace {
 
 constexpr std::size_t kWriteChunk = 256 * 1024;
+constexpr std::string_view kTempPrefix = ".cinetrove-";
+constexpr std::size_t kTempRandom = 6;  // the XXXXXX of mkstemp
+constexpr int kMaxLinks = 40;           // as the system's own limit on a path
 
 int g_nWriteFault = 0;  // countdown to the injected write fault, 0 = none
 bool g_bSyncFault = false;
@@ -63,13 +69,107 @@ mode_t DefaultMode() {
     return 0666 & ~mask;
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes the temporary files that killed saves left in strDir. A file that
+// some save is still writing is locked by it and stays; the name is checked
+// again under the lock, so a file put there meanwhile is never the one removed.
+void RemoveStaleTemporaries(const std::string& strDir) {
+    DIR* pDir = ::opendir(strDir.c_str());
+    if (pDir == nullptr) {
+        return;
+    }
+    const int dirFd = ::dirfd(pDir);
+    while (const dirent* pEntry = ::readdir(pDir)) {
+        if (!IsAtomicFileTemporary(pEntry->d_name)) {
+            continue;
+        }
+        const int fd = ::openat(dirFd, pEntry->d_name,
+                                O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat held{};
+        struct stat named{};
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(dirFd, pEntry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            SameFile(held, named)) {
+            ::unlinkat(dirFd, pEntry->d_name, 0);
+        }
+        ::close(fd);
+    }
+    ::closedir(pDir);
+}
+
+// Creates a temporary file of our naming in strDir and locks it. Another
+// instance's clean-up may remove the name between the two steps; then the
+// file is given up and another one made.
+int CreateLockedTemporary(const std::string& strDir, std::string& strTempPath) {
+    for (int nTry = 0; nTry < 16; ++nTry) {
+        std::string strTemplate = strDir + "/" + std::string(kTempPrefix) + "XXXXXX";
+        std::vector<char> name(strTemplate.begin(), strTemplate.end());
+        name.push_back('\0');
+        const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd < 0) {
+            return -1;
+        }
+        struct stat held{};
+        struct stat named{};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &held) == 0 &&
+            ::lstat(name.data(), &named) == 0 && SameFile(held, named)) {
+            strTempPath = name.data();
+            return fd;
+        }
+        ::close(fd);
+    }
+    return -1;
+}
+
+// A file the user may replace: a regular file with write permission. The
+// permission bits count even for the superuser, as a read-only file does on
+// the platform the catalogue comes from.
+bool MayReplace(const std::string& strPath, const struct stat& st) {
+    return S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && ::access(strPath.c_str(), W_OK) == 0;
+}
+
 }  // namespace
+
+bool IsAtomicFileTemporary(std::string_view strName) {
+    if (strName.size() != kTempPrefix.size() + kTempRandom || strName.substr(0, kTempPrefix.size()) != kTempPrefix) {
+        return false;
+    }
+    const std::string_view random = strName.substr(kTempPrefix.size());
+    return std::all_of(random.begin(), random.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+std::string FollowLinks(const std::string& strPath) {
+    std::string strResult = strPath;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        struct stat st{};
+        if (::lstat(strResult.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return strResult;
+        }
+        std::vector<char> target(PATH_MAX + 1);
+        const ssize_t n = ::readlink(strResult.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+            return strResult;
+        }
+        const std::string strTarget(target.data(), static_cast<std::size_t>(n));
+        strResult = strTarget.front() == '/' ? strTarget : DirectoryOf(strResult) + "/" + strTarget;
+    }
+    return strResult;
+}
 
 void AtomicFileInjectWriteFault(int nNthWrite) { g_nWriteFault = nNthWrite > 0 ? nNthWrite : 0; }
 void AtomicFileInjectSyncFault(bool bFail) { g_bSyncFault = bFail; }
 
 AtomicFile::AtomicFile(std::string strPath, Backup backup)
-    : m_strPath(std::move(strPath)), m_backup(backup) {}
+    : m_strPath(FollowLinks(strPath)), m_backup(backup) {}
 
 AtomicFile::~AtomicFile() {
     if (!m_bCommitted) {
@@ -78,24 +178,25 @@ AtomicFile::~AtomicFile() {
 }
 
 bool AtomicFile::Open() {
-    const std::string strBase = BaseNameOf(m_strPath);
     struct stat st{};
     const bool bExists = ::stat(m_strPath.c_str(), &st) == 0;
-    if (strBase.empty() || (bExists && S_ISDIR(st.st_mode))) {
+    if (BaseNameOf(m_strPath).empty() || (bExists && !MayReplace(m_strPath, st))) {
         m_bFailed = true;
         return false;
     }
-    std::string strTemplate = DirectoryOf(m_strPath) + "/." + strBase + ".XXXXXX";
-    std::vector<char> name(strTemplate.begin(), strTemplate.end());
-    name.push_back('\0');
-    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    const std::string strDir = DirectoryOf(m_strPath);
+    RemoveStaleTemporaries(strDir);
+    m_fd = CreateLockedTemporary(strDir, m_strTempPath);
     if (m_fd < 0) {
         m_bFailed = true;
         return false;
     }
-    m_strTempPath = name.data();
     // mkstemp creates the file for its owner only; give the new file the
-    // rights the old one had, or those of a newly created file.
+    // group and rights the old one had, or those of a newly created file.
+    // The group goes first: changing it may clear the set-group-id bit.
+    if (bExists) {
+        ::fchown(m_fd, static_cast<uid_t>(-1), st.st_gid);
+    }
     ::fchmod(m_fd, bExists ? (st.st_mode & 07777) : DefaultMode());
     m_buffer.reserve(kWriteChunk);
     return true;
@@ -144,20 +245,21 @@ void AtomicFile::KeepBackup() const {
     // backup or the new one, never none and never half a copy. A backup that
     // cannot be made does not stop the save: the target itself is never at
     // risk.
-    struct stat st{};
-    if (::lstat(m_strPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    struct stat old{};
+    if (::lstat(m_strPath.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) {
         return;
     }
     const std::string strBackup = m_strPath + "~";
-    std::string strTemplate = DirectoryOf(m_strPath) + "/." + BaseNameOf(strBackup) + ".XXXXXX";
-    std::vector<char> name(strTemplate.begin(), strTemplate.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    struct stat backup{};
+    if (::lstat(strBackup.c_str(), &backup) == 0 && SameFile(old, backup)) {
+        return;  // another save already made this file the backup
+    }
+    std::string strTemp;
+    const int fd = CreateLockedTemporary(DirectoryOf(m_strPath), strTemp);
     if (fd < 0) {
         return;
     }
     ::close(fd);
-    const std::string strTemp = name.data();
     // link() refuses an existing name, so the placeholder goes first.
     ::unlink(strTemp.c_str());
     bool bMade = ::link(m_strPath.c_str(), strTemp.c_str()) == 0;
@@ -166,7 +268,10 @@ void AtomicFile::KeepBackup() const {
         bMade = std::filesystem::copy_file(m_strPath, strTemp,
                                            std::filesystem::copy_options::overwrite_existing, ec);
     }
-    if (!bMade || ::rename(strTemp.c_str(), strBackup.c_str()) != 0) {
+    // A rename between two names of one file does nothing and leaves both;
+    // the temporary name must not outlive the save either way.
+    if (!bMade || ::rename(strTemp.c_str(), strBackup.c_str()) != 0 ||
+        ::lstat(strTemp.c_str(), &backup) == 0) {
         ::unlink(strTemp.c_str());
     }
 }
@@ -180,32 +285,30 @@ bool AtomicFile::Commit() {
     if (::fstat(m_fd, &st) == 0) {
         m_writtenStamp = StampOfStat(st);
     }
-    const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0) {
-        Abandon();
-        return false;
-    }
     if (m_backup == Backup::Keep) {
         KeepBackup();
     }
+    // The temporary file stays open, and so locked, until it has its final
+    // name: no other instance's clean-up may take it before.
     if (::rename(m_strTempPath.c_str(), m_strPath.c_str()) != 0) {
         Abandon();
         return false;
     }
     m_bCommitted = true;
     m_strTempPath.clear();
+    ::close(std::exchange(m_fd, -1));
     SyncDirectory(DirectoryOf(m_strPath));
     return true;
 }
 
 void AtomicFile::Abandon() {
     m_bFailed = true;
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
     if (!m_strTempPath.empty()) {
         ::unlink(m_strTempPath.c_str());
         m_strTempPath.clear();
+    }
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
     }
 }

@@ -6,10 +6,20 @@
 #include <string_view>
 
 // Replaces a file as a whole or not at all. The new content goes to a
-// temporary file beside the target (".NAME.XXXXXX"), which Commit flushes to
-// disk and renames over the target; until then, and whenever a step fails,
-// the target stays exactly as it was and the temporary file is removed.
-// With a backup, the previous file is kept as NAME~ (one level).
+// temporary file beside the target, which Commit flushes to disk and renames
+// over the target; until then, and whenever a step fails, the target stays
+// exactly as it was and the temporary file is removed. With a backup, the
+// previous file is kept as NAME~ (one level).
+//
+// A symbolic link at the path is followed: the file it names is replaced and
+// the link stays. The new file keeps the permission bits and the group of the
+// old one. Only what the user could replace is replaced: a path that holds a
+// folder, a FIFO or a device, or a file without write permission, is refused.
+//
+// Temporary files are named ".cinetrove-XXXXXX" (short, whatever the length
+// of the target's name) and locked while they are written; each replacement
+// first removes those of a killed save from the folder, never one that a
+// running save still holds.
 class AtomicFile {
 public:
     enum class Backup { None, Keep };
@@ -20,8 +30,9 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the temporary file. False when the target is a directory or
-    // the temporary file cannot be created (missing directory, no rights).
+    // Creates the temporary file. False when the target may not be replaced
+    // (above) or the temporary file cannot be created (missing directory, no
+    // rights).
     bool Open();
     // Appends bytes; they are buffered and written in large pieces. Once a
     // write has failed every later call fails.
@@ -39,15 +50,22 @@ private:
     void Abandon();
     void KeepBackup() const;
 
-    std::string m_strPath;
+    std::string m_strPath;  // the file replaced: the path with its links followed
     std::string m_strTempPath;
     Backup m_backup;
-    int m_fd = -1;
+    int m_fd = -1;  // the temporary file, locked while it is open
     bool m_bFailed = false;
     bool m_bCommitted = false;
     std::string m_buffer;
     FileStamp m_writtenStamp;
 };
+
+// The path with its symbolic links followed to the file they name, which need
+// not exist yet. A path that is no link comes back as it is.
+std::string FollowLinks(const std::string& strPath);
+
+// True when strName is the name of one of AtomicFile's temporary files.
+bool IsAtomicFileTemporary(std::string_view strName);
 
 // Test seam: the nth write to disk from now on (1 = the next one) fails as on
 // a full disk; 0 turns the fault off. A sync fault makes the next flush to

@@ -5,6 +5,7 @@
 #include "TextFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string_view>
 #include <unistd.h>
 
@@ -61,6 +62,11 @@ bool WriteCommentFile(const std::string& strDir, const std::string& strOriginalT
                       const std::string& strText) {
     std::string strPath;
     if (!CommentFilePath(strDir, strOriginalTitle, strPath)) {
+        return false;
+    }
+    // A comment that is there but cannot be read was shown as an empty box:
+    // writing the box back would put another text in its place unseen.
+    if (const TextFileReader existing(strPath); !existing.IsOpen() && existing.OpenError() != ENOENT) {
         return false;
     }
     // Comments are replaced atomically like the archives, but without a

@@ -16,7 +16,8 @@ const std::string& SelectCommentDir(int nList, const std::string& strSeenDir,
 // Reads the whole comment, CR LF delivered as LF. False when it cannot be opened.
 bool ReadCommentFile(const std::string& strDir, const std::string& strOriginalTitle,
                      std::string& strText);
-// Writes the comment, LF stored as CR LF. False when it cannot be written.
+// Writes the comment, LF stored as CR LF. False when it cannot be written,
+// and when a comment file is there that cannot be read (it is left as it is).
 bool WriteCommentFile(const std::string& strDir, const std::string& strOriginalTitle,
                       const std::string& strText);
 // Removes the comment file; a file that is not there is no error.

@@ -54,12 +54,12 @@ void MakeList(List& list, const std::string& tag) {
 }
 
 // Names in the folder other than the archive, its backup and the hidden
-// temporary files of a replacement (".NAME.XXXXXX"), which the program never
-// opens.
+// temporary files of a replacement (".cinetrove-XXXXXX"), which the program
+// never opens.
 std::vector<std::string> StrayEntries(const TempDir& dir) {
     std::vector<std::string> stray;
     for (const std::string& name : dir.Entries()) {
-        if (name != "filme.cta" && name != "filme.cta~" && name.rfind(".filme.cta", 0) != 0) {
+        if (name != "filme.cta" && name != "filme.cta~" && !IsAtomicFileTemporary(name)) {
             stray.push_back(name);
         }
     }

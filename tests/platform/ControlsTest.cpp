@@ -71,9 +71,10 @@ public:
         if (onDialog) onDialog(dialog);
         if (dialog.IsModalRunning()) dialog.EndDialog(IDCANCEL);
     }
-    void RunMessageBox(const std::string& caption, const std::string& text) override
+    int RunMessageBox(const std::string& caption, const std::string& text, UINT) override
     {
         messages.push_back(caption + ": " + text);
+        return IDOK;
     }
     bool RunFileDialog(const std::string&, const std::string&, std::string&) override { return false; }
 };
