@@ -12,8 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,6 +105,55 @@ TEST_F(CommentFaultTest, AFifoOrADeviceIsNotReadAndDoesNotHang) {
     EXPECT_EQ(ReadArchive(m_dir / "data/tosee.cta", contents), ArchiveCannotOpen);
     EXPECT_EQ(ReadArchive("/dev/zero", contents), ArchiveCannotOpen);
     EXPECT_EQ(contents.pHead, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Runs `body` in a child process as an ordinary user (nobody), where the
+// permission bits count; false when this test cannot change user.
+bool RunAsOrdinaryUser(const std::function<bool()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const bool bSwitched = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        std::_Exit(!bSwitched ? 2 : body() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 1) << "the checks as an ordinary user failed";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(CommentPermissionTest, FilesTheUserMayNotReadOrWriteAreNeverReplaced) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to become an ordinary user";
+    }
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0755);  // made for its owner only
+    const std::string strDir = dir / "comments";
+    fs::create_directory(strDir);
+    ::chmod(strDir.c_str(), 0777);
+    // A comment the user cannot read (write-only), one it cannot write.
+    WriteBytes(strDir + "/Unreadable.ctc", "a note never seen");
+    WriteBytes(strDir + "/Locked.ctc", "a locked note");
+    ::chown((strDir + "/Unreadable.ctc").c_str(), 65534, 65534);
+    ::chmod((strDir + "/Unreadable.ctc").c_str(), 0200);
+    ::chmod((strDir + "/Locked.ctc").c_str(), 0644);  // root's, read-only for others
+
+    const bool bRan = RunAsOrdinaryUser([&strDir] {
+        std::string strText = "untouched";
+        // It shows as an empty box, and the box is not written back over it.
+        return !ReadCommentFile(strDir, "Unreadable", strText) && strText == "untouched" &&
+               !WriteCommentFile(strDir, "Unreadable", "") && !WriteCommentFile(strDir, "Unreadable", "new") &&
+               !WriteCommentFile(strDir, "Locked", "new") && WriteCommentFile(strDir, "Fresh", "new");
+    });
+    if (!bRan) {
+        GTEST_SKIP() << "cannot become an ordinary user here";
+    }
+    EXPECT_EQ(ReadBytes(strDir + "/Unreadable.ctc"), "a note never seen");
+    EXPECT_EQ(ReadBytes(strDir + "/Locked.ctc"), "a locked note");
+    EXPECT_EQ(ReadBytes(strDir + "/Fresh.ctc"), "new");
 }
 
 }  // namespace
