@@ -100,20 +100,20 @@ BOOL CCatalogDlg::OnInitDialog()
     m_nActiveFilesChoice = 0;
     m_nActiveCommentsChoice = 0;
 
-    switch (LoadArchives()) {
-    case 1:
+    switch (static_cast<ArchiveReadResult>(LoadArchives())) {
+    case ArchiveCannotOpen:
         MessageBox("Nu se pot deschide fisierele!");
         break;
-    case 2:
+    case ArchiveInvalid:
         MessageBox("Format invalid al fisierelor!");
         break;
-    default:
+    case ArchiveRead:
         break;
     }
     return TRUE;
 }
 
-bool CCatalogDlg::SetPath(char (&buffer)[kPathSize], const std::string& strPath)
+bool CCatalogDlg::StorePath(char (&buffer)[kPathSize], const std::string& strPath)
 {
     if (strPath.size() >= kPathSize || strPath.find('\0') != std::string::npos) return false;
     std::memcpy(buffer, strPath.c_str(), strPath.size() + 1);
@@ -127,9 +127,9 @@ void CCatalogDlg::SetDataPaths()
     // their buffers count as an archive that does not open.
     const auto usePaths = [this](const std::string& strData) {
         const std::string strComments = strData + "/comments";
-        return SetPath(m_szSeenFile, strData + "/filme.cta") && SetPath(m_szToSeeFile, strData + "/tosee.cta") &&
-               SetPath(m_szToSeeCommentsDir, strComments + "/tosee") &&
-               SetPath(m_szSeenCommentsDir, strComments + "/filme");
+        return StorePath(m_szSeenFile, strData + "/filme.cta") && StorePath(m_szToSeeFile, strData + "/tosee.cta") &&
+               StorePath(m_szToSeeCommentsDir, strComments + "/tosee") &&
+               StorePath(m_szSeenCommentsDir, strComments + "/filme");
     };
     std::string strWorking;
     bool bLocal = AfxGetCurrentDirectory(strWorking) && usePaths(strWorking + "/data");

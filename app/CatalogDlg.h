@@ -116,7 +116,7 @@ public:
 
     // Copies a path into one of the fixed path buffers; false, with the
     // buffer unchanged, when it does not fit.
-    static bool SetPath(char (&buffer)[kPathSize], const std::string& strPath);
+    static bool StorePath(char (&buffer)[kPathSize], const std::string& strPath);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -3,13 +3,14 @@
 
 #include "CommentFile.h"
 #include "FileStamp.h"
+#include "FilmList.h"
 
 #include <optional>
 
 namespace {
 std::string Directory(const CCatalogDlg& dlg, int nList)
 {
-    return nList == 0 ? dlg.m_szSeenCommentsDir : dlg.m_szToSeeCommentsDir;
+    return SelectCommentDir(nList, dlg.m_szSeenCommentsDir, dlg.m_szToSeeCommentsDir);
 }
 }  // namespace
 
@@ -41,7 +42,7 @@ void CCatalogDlg::MoveComment(const std::string& strOriginalTitle)
     // The seen comment is written first; the to-see file goes only once that
     // has worked, so the comment is never lost. When both lists share one
     // comment folder the two are one file, which keeps the new text.
-    if (!SaveComment(strOriginalTitle, 0)) return;
+    if (!SaveComment(strOriginalTitle, kSeenList)) return;
     std::string strSeenPath, strToSeePath;
     if (!CommentFilePath(m_szSeenCommentsDir, strOriginalTitle, strSeenPath) ||
         !CommentFilePath(m_szToSeeCommentsDir, strOriginalTitle, strToSeePath))
@@ -49,5 +50,5 @@ void CCatalogDlg::MoveComment(const std::string& strOriginalTitle)
     const std::optional<FileStamp> seen = StampOfPath(strSeenPath);
     const std::optional<FileStamp> toSee = StampOfPath(strToSeePath);
     if (seen && toSee && seen->nDevice == toSee->nDevice && seen->nInode == toSee->nInode) return;
-    DeleteComment(strOriginalTitle, 1);
+    DeleteComment(strOriginalTitle, kToSeeList);
 }

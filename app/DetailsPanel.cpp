@@ -1,6 +1,8 @@
 // The details panel: bringing a film of the result list into it, and Clear All.
 #include "CatalogDlg.h"
 
+#include "FilmList.h"
+
 void CCatalogDlg::OnDblclkResultList(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
@@ -26,7 +28,7 @@ void CCatalogDlg::OnDblclkResultList(NMHDR*, LRESULT* pResult)
         }
         return false;
     };
-    if (!bringIn(m_pSeenList, 0)) bringIn(m_pToSeeList, 1);
+    if (!bringIn(m_pSeenList, kSeenList)) bringIn(m_pToSeeList, kToSeeList);
     UpdateData(FALSE);
 }
 

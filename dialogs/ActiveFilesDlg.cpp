@@ -1,6 +1,5 @@
 #include "ActiveFilesDlg.h"
 
-#include "CatalogDlg.h"
 #include "CodePage.h"
 #include "CurrentDirectory.h"
 #include "FileDialog.h"
@@ -19,7 +18,10 @@ BEGIN_MESSAGE_MAP(CActiveFilesDlg, CDialog)
     ON_BN_CLICKED(IDC_BROWSE_TOSEE_COMMENTS, OnBrowseToSeeComments)
 END_MESSAGE_MAP()
 
-CActiveFilesDlg::CActiveFilesDlg(CWnd* pParent) : CDialog(IDD_ACTIVE_FILES, pParent) {}
+CActiveFilesDlg::CActiveFilesDlg(CWnd* pParent, std::size_t nPathSize)
+    : CDialog(IDD_ACTIVE_FILES, pParent), m_nPathSize(nPathSize)
+{
+}
 
 void CActiveFilesDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -53,7 +55,7 @@ void CActiveFilesDlg::CheckPath(CDataExchange* pDX, int nIDC, PathField field)
 {
     if (pDX->Failed()) return;
     const std::string strPath = GetPath(field);
-    if (strPath.size() >= CCatalogDlg::kPathSize) {
+    if (strPath.size() >= m_nPathSize) {
         MessageBox(kPathTooLong);
         pDX->Fail(nIDC);
     } else if (strPath.empty() && (field == SeenCommentsDir || field == ToSeeCommentsDir)) {
@@ -135,16 +137,16 @@ void CActiveFilesDlg::Browse(PathField field)
         // separator; only the root keeps its one, as it has nothing else.
         strPath = std::filesystem::path(strPath).parent_path().string();
     }
-    if (strPath.size() >= CCatalogDlg::kPathSize) {
+    if (strPath.size() >= m_nPathSize) {
         // Cutting it would name another file: the field keeps its path.
         MessageBox(kPathTooLong);
         return;
     }
-    SetPath(field, strPath);
+    ShowPath(field, strPath);
     UpdateData(FALSE);
 }
 
-void CActiveFilesDlg::SetPath(PathField field, const std::string& strPath)
+void CActiveFilesDlg::ShowPath(PathField field, const std::string& strPath)
 {
     m_shown[field] = ShownPath{Utf8ToAnsi(strPath), strPath};
     Text(field) = m_shown[field].strText;

@@ -4,6 +4,7 @@
 #include "Dialog.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 // The Set Active Files dialog: the two archives and the two comment
@@ -18,7 +19,9 @@ class CActiveFilesDlg : public CDialog {
 public:
     enum PathField { SeenFile, ToSeeFile, SeenCommentsDir, ToSeeCommentsDir };
 
-    explicit CActiveFilesDlg(CWnd* pParent = nullptr);
+    // nPathSize: the size of the buffers the paths go into; a path must be
+    // shorter than that, its terminating NUL included.
+    CActiveFilesDlg(CWnd* pParent, std::size_t nPathSize);
 
     CButton m_btnSeenFile;
     CEdit m_editSeenCommentsDir;
@@ -36,7 +39,7 @@ public:
     int m_nCommentsChoice = -1;  // the same for the comment directories
 
     // Shows a path in its field.
-    void SetPath(PathField field, const std::string& strPath);
+    void ShowPath(PathField field, const std::string& strPath);
     // The path that the field's text stands for now.
     std::string GetPath(PathField field) const;
 
@@ -69,6 +72,7 @@ private:
     void CheckPath(CDataExchange* pDX, int nIDC, PathField field);
 
     std::array<ShownPath, 4> m_shown;
+    const std::size_t m_nPathSize;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -176,7 +176,7 @@ bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& record
 // would split its line, and an original title that is empty or only white
 // space would be skipped with the white space that ends the record before.
 bool IsStorable(const CFilm& film) {
-    if (film.m_strOriginalTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos) {
+    if (IsBlankOriginalTitle(film.m_strOriginalTitle)) {
         return false;
     }
     for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
@@ -249,6 +249,10 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
 }
 
 }  // namespace
+
+bool IsBlankOriginalTitle(const std::string& strTitle) {
+    return strTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
+}
 
 bool IsStorableFilm(const CFilm& film) { return IsStorable(film); }
 

@@ -29,6 +29,11 @@ struct ArchiveContents {
 // the films read before any fault, and nCount is their number.
 ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& contents);
 
+// True for an original title that is empty or only white space: the reader
+// skips white space, blank lines included, before each original title, so
+// such a title cannot be stored.
+bool IsBlankOriginalTitle(const std::string& strTitle);
+
 // False for a film whose record would throw the archive out of step when read
 // back: a text that holds a line feed (it would split its line), or an
 // original title that is empty or only white space (the reader skips white

@@ -8,6 +8,10 @@
 // when empty), kept in descending byte-wise order of original title. Every
 // operation that can change the head returns the new head.
 
+// The two lists, where a command or a comment folder names one of them.
+inline constexpr int kSeenList = 0;
+inline constexpr int kToSeeList = 1;
+
 // The order of the lists: byte-wise on unsigned bytes over the whole text, a
 // prefix before the longer text (negative, 0 or positive as strcmp).
 int CompareTitles(const std::string& a, const std::string& b);

@@ -9,7 +9,6 @@ namespace {
 constexpr std::array<std::string_view, 7> kRatingWords = {
     "Slab", "Mediocru", "Bun", "Foarte bun", "Excelent", "Deosebit", "De vazut",
 };
-constexpr int kToSee = 6;
 
 }  // namespace
 
@@ -21,12 +20,12 @@ std::string RatingToText(int nRating) {
 }
 
 int TextToRating(std::string strText) {
-    for (int n = 0; n < kToSee; ++n) {
+    for (int n = 0; n < kToSeeRating; ++n) {
         if (strText == kRatingWords[static_cast<std::size_t>(n)]) {
             return n;
         }
     }
-    return kToSee;  // "De vazut" and every text that is no rating word
+    return kToSeeRating;  // "De vazut" and every text that is no rating word
 }
 
 int IsValidRating(std::string strText) {

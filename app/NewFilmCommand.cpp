@@ -6,6 +6,7 @@
 #include "FilmList.h"
 #include "FilmRow.h"
 #include "NewFilmDlg.h"
+#include "Rating.h"
 
 #include <algorithm>
 
@@ -15,12 +16,12 @@ void CCatalogDlg::OnNew()
     if (!TakePanelFilm(*this, kCaption)) return;
 
     CNewFilmDlg dlgNew(this);
-    dlgNew.m_nTargetList = 0;
+    dlgNew.m_nTargetList = kSeenList;
     if (dlgNew.DoModal() != IDOK) return;
 
     // The rating is judged before the number of viewings.
     const int nRating = TextToRating(m_strPanelRating);
-    if (dlgNew.m_nTargetList == 0) {
+    if (dlgNew.m_nTargetList == kSeenList) {
         if (nRating == kToSeeRating) {
             MessageBox("Nu exista potrivire intre calificativ si lista!", kCaption);
             return;
@@ -44,9 +45,9 @@ void CCatalogDlg::OnNew()
         ShowPanelRow(*this);
         m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
         if (bMoved) MoveComment(m_strPanelOriginalTitle);
-        else SaveComment(m_strPanelOriginalTitle, 0);
+        else SaveComment(m_strPanelOriginalTitle, kSeenList);
         UpdateData(FALSE);
-    } else if (dlgNew.m_nTargetList == 1) {
+    } else if (dlgNew.m_nTargetList == kToSeeList) {
         if (nRating != kToSeeRating) {
             MessageBox("Nu exista potrivire intre calificativ si lista!", kCaption);
             return;
@@ -61,7 +62,7 @@ void CCatalogDlg::OnNew()
         ++m_nToSeeCount;
         m_bToSeeChanged = true;
         ShowPanelRow(*this);
-        SaveComment(m_strPanelOriginalTitle, 1);
+        SaveComment(m_strPanelOriginalTitle, kToSeeList);
         UpdateData(FALSE);
     }
 }

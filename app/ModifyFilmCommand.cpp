@@ -6,6 +6,7 @@
 #include "FilmList.h"
 #include "FilmRow.h"
 #include "ModifyFilmDlg.h"
+#include "Rating.h"
 
 #include <algorithm>
 #include <string>
@@ -40,7 +41,7 @@ void CCatalogDlg::OnModify()
         m_bSeenChanged = true;
         ShowPanelRow(*this);
         m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
-        SaveComment(m_strPanelOriginalTitle, 0);
+        SaveComment(m_strPanelOriginalTitle, kSeenList);
         UpdateData(FALSE);
     } else if (bInToSee) {
         if (nRating != kToSeeRating) {
@@ -55,7 +56,7 @@ void CCatalogDlg::OnModify()
                    m_strPanelDirector, m_strPanelCast, nRating, 0);
         m_bToSeeChanged = true;
         ShowPanelRow(*this);
-        SaveComment(m_strPanelOriginalTitle, 1);
+        SaveComment(m_strPanelOriginalTitle, kToSeeList);
         UpdateData(FALSE);
     } else {
         MessageBox("Filmul precizat nu exista!", kCaption);

@@ -23,13 +23,13 @@ std::string AbsolutePath(std::string strPath)
 
 void CCatalogDlg::OnSetActiveFile()
 {
-    CActiveFilesDlg dlg(this);
+    CActiveFilesDlg dlg(this, kPathSize);
     dlg.m_nFilesChoice = m_nActiveFilesChoice;
     dlg.m_nCommentsChoice = m_nActiveCommentsChoice;
-    dlg.SetPath(CActiveFilesDlg::SeenFile, m_szSeenFile);
-    dlg.SetPath(CActiveFilesDlg::ToSeeFile, m_szToSeeFile);
-    dlg.SetPath(CActiveFilesDlg::ToSeeCommentsDir, m_szToSeeCommentsDir);
-    dlg.SetPath(CActiveFilesDlg::SeenCommentsDir, m_szSeenCommentsDir);
+    dlg.ShowPath(CActiveFilesDlg::SeenFile, m_szSeenFile);
+    dlg.ShowPath(CActiveFilesDlg::ToSeeFile, m_szToSeeFile);
+    dlg.ShowPath(CActiveFilesDlg::ToSeeCommentsDir, m_szToSeeCommentsDir);
+    dlg.ShowPath(CActiveFilesDlg::SeenCommentsDir, m_szSeenCommentsDir);
     if (dlg.DoModal() != IDOK) return;
 
     // The paths are taken as they stand, whatever the choices; the lists in
@@ -46,7 +46,7 @@ void CCatalogDlg::OnSetActiveFile()
         {&m_szToSeeCommentsDir, CActiveFilesDlg::ToSeeCommentsDir},
         {&m_szSeenCommentsDir, CActiveFilesDlg::SeenCommentsDir}};
     bool bAllFit = true;
-    for (const auto& [pBuffer, field] : paths) bAllFit = SetPath(*pBuffer, AbsolutePath(dlg.GetPath(field))) && bAllFit;
+    for (const auto& [pBuffer, field] : paths) bAllFit = StorePath(*pBuffer, AbsolutePath(dlg.GetPath(field))) && bAllFit;
     if (!bAllFit) MessageBox(CActiveFilesDlg::kPathTooLong);
     // An archive path that now names another file: Save must not take that
     // file's place unasked unless nothing is there.

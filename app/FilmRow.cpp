@@ -1,18 +1,10 @@
 #include "FilmRow.h"
 
+#include "Archive.h"
 #include "CatalogDlg.h"
 
 #include <string>
 
-namespace {
-// An original title of white space only cannot be stored: reading the archive
-// back skips white space before every original title, so the record would
-// fall out of step. Such a title counts as missing.
-bool IsMissingOriginalTitle(const std::string& strTitle)
-{
-    return strTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
-}
-}  // namespace
 
 bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption)
 {
@@ -21,9 +13,10 @@ bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption)
     // command ends there, before it could store the former number.
     if (!dlg.UpdateData(TRUE)) return false;
 
-    // Any other text of blanks counts as filled in.
+    // An original title of blanks cannot be stored and counts as missing;
+    // any other text of blanks counts as filled in.
     std::string strMissing;
-    if (IsMissingOriginalTitle(dlg.m_strPanelOriginalTitle)) strMissing += " : Original";
+    if (IsBlankOriginalTitle(dlg.m_strPanelOriginalTitle)) strMissing += " : Original";
     if (dlg.m_strPanelTitle.empty()) strMissing += " : Titlu";
     if (dlg.m_strPanelCountry.empty()) strMissing += " : Tara";
     if (dlg.m_strPanelYear.empty()) strMissing += " : An aparitie";

@@ -5,9 +5,6 @@
 
 class CCatalogDlg;
 
-// The rating code of "De vazut", the one rating of the to-see list.
-inline constexpr int kToSeeRating = 6;
-
 // Takes the details panel into the members and checks that every value is
 // filled in and that the rating is a rating word. On a fault it shows the
 // message under pszCaption and returns false; a number of viewings that is

@@ -1,11 +1,10 @@
 #include "TopOrder.h"
 
+#include "Rating.h"
+
 #include <algorithm>
 #include <utility>
 
-namespace {
-constexpr int kBestRating = 5;  // "Deosebit"; 6, "De vazut", is not ranked
-}
 
 std::vector<const CFilm*> TopInsertionOrder(const CFilmNode* pSeenList, int nCriterion,
                                             int nMaxViewings)
