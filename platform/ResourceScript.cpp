@@ -413,6 +413,14 @@ std::string ResourceScript::IconFile(int id) const
     return it == m_icons.end() ? std::string() : it->second;
 }
 
+bool ResourceScript::FindSymbol(const std::string& name, long& value) const
+{
+    const auto it = m_symbols.find(name);
+    if (it == m_symbols.end()) return false;
+    value = it->second;
+    return true;
+}
+
 namespace {
 std::map<std::string, std::string_view>& Files()
 {

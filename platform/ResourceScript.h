@@ -62,6 +62,9 @@ public:
     std::string LoadString(int id) const;
     std::string BitmapFile(int id) const;
     std::string IconFile(int id) const;
+    // The value of a #define'd id of the header, e.g. "ID_TB_SEARCH"; false
+    // when the header has no such name.
+    bool FindSymbol(const std::string& name, long& value) const;
 
 private:
     std::map<std::string, long> m_symbols;

@@ -3,6 +3,7 @@
 #include "Automation.h"
 #include "CatalogDlg.h"
 #include "CurrentDirectory.h"
+#include "ResourceScript.h"
 #include "Transcript.h"
 #include "WinApp.h"
 #include "Wnd.h"
@@ -14,12 +15,23 @@
 
 namespace {
 
-bool ParseId(const std::string& text, int& id)
+bool ParseNumber(const std::string& text, int& number)
 {
     if (text.empty()) return false;
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
     if (*end != '\0' || value < INT32_MIN || value > INT32_MAX) return false;
+    number = static_cast<int>(value);
+    return true;
+}
+
+// A control or command id: a number, or the name the resources give it
+// ("ID_TB_SEARCH", "IDC_ORIGINAL_TITLE").
+bool ParseId(const std::string& text, int& id)
+{
+    long value = 0;
+    if (ParseNumber(text, id)) return true;
+    if (!AfxGetResources().FindSymbol(text, value) || value < INT32_MIN || value > INT32_MAX) return false;
     id = static_cast<int>(value);
     return true;
 }
@@ -135,7 +147,7 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
         std::string word;
         while (in >> word) {
             int row = 0;
-            if (!ParseId(word, row)) Fail(action.line, "select needs row numbers");
+            if (!ParseNumber(word, row)) Fail(action.line, "select needs row numbers");
             rows.push_back(row);
         }
         if (automation::SelectRows(dialog, rows) != Result::Done) Fail(action.line, "no such row in the result list");
