@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINETROVE_BENCH=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target cinetrove
+# The default preset without the benchmarks, which need packages of the tests.
+cmake --preset default -DCINETROVE_BENCH=OFF >/dev/null
+cmake --build --preset default -j"$(nproc)" --target cinetrove
 if [ ! -d work/data ]; then
   mkdir -p work
   cp -r sample/data work/

@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINETROVE_WERROR=ON
-cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
-tools/ci-sanitize.sh build-asan
-tools/fuzz.sh 30 build-fuzz
+cmake --preset default
+cmake --build --preset default -j"$(nproc)"
+ctest --preset default -j"$(nproc)"
+tools/ci-sanitize.sh
+tools/fuzz.sh 30

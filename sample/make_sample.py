@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Writes the sample catalogue under data/: two archives in Windows-1250 with
 CR LF line ends, and a few comment files (line breaks stored as CR CR LF, as
-the program writes them). Run it again after changing the films below."""
+the program writes them). Run it again after changing the films below; with a
+folder as its one argument it writes data/ there instead."""
 import os
+import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
+HERE = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "data")
 
 # original title, title, country, year, director, cast, rating code, viewings

@@ -2,12 +2,11 @@
 # Builds everything with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer and runs the whole CTest suite there, scenario and fault tests
 # included. Any report ends the program that made it with a failure, so it
-# fails its test. Usage: tools/ci-sanitize.sh [BUILD_DIR]   (default build-asan)
+# fails its test. Usage: tools/ci-sanitize.sh [BUILD_DIR]   (the preset's build-asan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-asan}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINETROVE_WERROR=ON \
-      -DCINETROVE_BENCH=OFF -DCINETROVE_SANITIZE=ON
+cmake --preset sanitizers -B "$build"
 cmake --build "$build" -j"$(nproc)"
 
 # Leaks inside the system's libraries (fontconfig, Qt's plugins) are theirs

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Draws Cinetrove's artwork with the Python standard library only.
 
-Writes, relative to the res/ directory (the parent of this script's folder):
+Writes into the resource folder res/ of the project, or into the folder given
+as the one argument (the test that compares the committed files with what
+this script draws uses that):
   toolbar.bmp      448 x 32, 4 bpp, fourteen 32 x 32 toolbar images
   cinetrove.ico    program icon, 32 x 32 and 16 x 16, 4 bpp with AND mask
   icons/cinetrove-N.png   RGBA launcher icons, N = 16 32 48 64 128 256
 
-Run:  python3 res/art/draw_art.py   (from anywhere; paths follow the script)
+Run:  python3 tools/art/draw_art.py [FOLDER]   (from anywhere; paths follow the script)
 
 Every picture is built from a few primitives.  Shapes are pixel masks
 (disk, ring arc, rectangle, thick line, polygon), combined with | and -,
@@ -575,7 +577,8 @@ def write_png(path, c):
 
 
 def main():
-    res = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    here = os.path.dirname(os.path.abspath(__file__))
+    res = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', '..', 'res')
     write_bmp(os.path.join(res, 'toolbar.bmp'), toolbar())
     i32, i16 = icon(32), icon(16)
     write_ico(os.path.join(res, 'cinetrove.ico'), [i32, i16])
