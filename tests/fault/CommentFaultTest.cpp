@@ -7,7 +7,8 @@
 #include "AtomicFile.h"
 #include "CommentFile.h"
 
-#include "../store/TempDir.h"
+#include "FileBytes.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

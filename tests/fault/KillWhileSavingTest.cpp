@@ -5,7 +5,9 @@
 #include "AtomicFile.h"
 #include "FilmList.h"
 
-#include "../store/TempDir.h"
+#include "FileBytes.h"
+#include "OwnedList.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -22,34 +24,15 @@ namespace {
 
 constexpr int kFilms = 100000;
 
-// The whole file in one read: the archives here are ten megabytes, read a
-// few hundred times.
-std::string FileBytes(const std::string& strPath) {
-    std::ifstream in(strPath, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return {};
-    }
-    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-struct List {
-    CFilmNode* pHead = nullptr;
-    ~List() { FreeList(pHead); }
-};
-
 // kFilms films in descending order of title, each text marked with `tag` so
 // that two generations differ in every record.
-void MakeList(List& list, const std::string& tag) {
+void MakeList(OwnedList& list, const std::string& tag) {
     char title[32];
     for (int i = 0; i < kFilms; ++i) {
         std::snprintf(title, sizeof title, "Film %06d", i);
         auto* pNode = new CFilmNode(title, tag + " titlu " + title, "Romania", "1965",
                                     "Regizor " + tag, "Actor unu, Actor doi, " + tag, i % 5 + 1, i % 7);
-        pNode->m_pNext = list.pHead;
-        list.pHead = pNode;
+        list.PushFront(pNode);
     }
 }
 
@@ -69,8 +52,8 @@ std::vector<std::string> StrayEntries(const TempDir& dir) {
 class SaveFaultTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        s_pOld = new List;
-        s_pNew = new List;
+        s_pOld = new OwnedList;
+        s_pNew = new OwnedList;
         MakeList(*s_pOld, "vechi");
         MakeList(*s_pNew, "nou");
     }
@@ -83,31 +66,31 @@ protected:
         AtomicFileInjectSyncFault(false);
     }
 
-    static List* s_pOld;
-    static List* s_pNew;
+    static OwnedList* s_pOld;
+    static OwnedList* s_pNew;
     TempDir m_dir;
     const std::string m_strPath = m_dir / "filme.cta";
 };
 
-List* SaveFaultTest::s_pOld = nullptr;
-List* SaveFaultTest::s_pNew = nullptr;
+OwnedList* SaveFaultTest::s_pOld = nullptr;
+OwnedList* SaveFaultTest::s_pNew = nullptr;
 
 TEST_F(SaveFaultTest, DiskFullAtAnyWriteLeavesTheOldArchiveAndItsBackup) {
-    ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->pHead, kFilms));
-    const std::string strBackup = FileBytes(m_strPath);
-    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
-    const std::string strOld = FileBytes(m_strPath);
-    ASSERT_EQ(FileBytes(m_strPath + "~"), strBackup);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->Head(), kFilms));
+    const std::string strBackup = ReadBytes(m_strPath);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->Head(), kFilms));
+    const std::string strOld = ReadBytes(m_strPath);
+    ASSERT_EQ(ReadBytes(m_strPath + "~"), strBackup);
 
     // The nth write fails, for every n until the save needs fewer writes.
     int nWrite = 1;
     for (;; ++nWrite) {
         AtomicFileInjectWriteFault(nWrite);
-        if (WriteArchive(m_strPath, s_pNew->pHead, kFilms)) {
+        if (WriteArchive(m_strPath, s_pNew->Head(), kFilms)) {
             break;
         }
-        ASSERT_EQ(FileBytes(m_strPath), strOld) << "write " << nWrite;
-        ASSERT_EQ(FileBytes(m_strPath + "~"), strBackup) << "write " << nWrite;
+        ASSERT_EQ(ReadBytes(m_strPath), strOld) << "write " << nWrite;
+        ASSERT_EQ(ReadBytes(m_strPath + "~"), strBackup) << "write " << nWrite;
         ASSERT_EQ(m_dir.Entries(), (std::set<std::string>{"filme.cta", "filme.cta~"}));
     }
     AtomicFileInjectWriteFault(0);
@@ -115,32 +98,32 @@ TEST_F(SaveFaultTest, DiskFullAtAnyWriteLeavesTheOldArchiveAndItsBackup) {
                 nWrite - 1, strOld.size());
     EXPECT_GT(nWrite, 10);  // the save really took many writes
     // The save that got through replaced the archive and kept the old one.
-    EXPECT_EQ(FileBytes(m_strPath + "~"), strOld);
+    EXPECT_EQ(ReadBytes(m_strPath + "~"), strOld);
 
     // A failed flush to disk is a failed save as well.
-    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->Head(), kFilms));
     AtomicFileInjectSyncFault(true);
-    EXPECT_FALSE(WriteArchive(m_strPath, s_pNew->pHead, kFilms));
-    EXPECT_EQ(FileBytes(m_strPath), strOld);
+    EXPECT_FALSE(WriteArchive(m_strPath, s_pNew->Head(), kFilms));
+    EXPECT_EQ(ReadBytes(m_strPath), strOld);
     EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{"filme.cta", "filme.cta~"}));
 }
 
 TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole) {
-    ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->pHead, kFilms));
-    const std::string strNew = FileBytes(m_strPath);
-    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
-    const std::string strOld = FileBytes(m_strPath);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->Head(), kFilms));
+    const std::string strNew = ReadBytes(m_strPath);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->Head(), kFilms));
+    const std::string strOld = ReadBytes(m_strPath);
 
     // The helper saves the generation that is not on disk and ends.
-    const auto startHelper = [&](const List& list) {
+    const auto startHelper = [&](const OwnedList& list) {
         const pid_t pid = ::fork();
         if (pid == 0) {
-            ::_exit(WriteArchive(m_strPath, list.pHead, kFilms) ? 0 : 1);
+            ::_exit(WriteArchive(m_strPath, list.Head(), kFilms) ? 0 : 1);
         }
         return pid;
     };
     const auto saveOnDisk = [&] {
-        const std::string strBytes = FileBytes(m_strPath);
+        const std::string strBytes = ReadBytes(m_strPath);
         return strBytes == strOld ? 'o' : strBytes == strNew ? 'n' : '?';
     };
 
@@ -183,7 +166,7 @@ TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole) {
         ASSERT_NE(now, '?') << "kill " << i << ": the archive is neither the old nor the new one";
         (now == onDisk ? nKept : nReplaced) += 1;
         onDisk = now;
-        const std::string strBackup = FileBytes(m_strPath + "~");
+        const std::string strBackup = ReadBytes(m_strPath + "~");
         ASSERT_TRUE(strBackup == strOld || strBackup == strNew) << "kill " << i << ": backup";
         ASSERT_EQ(StrayEntries(m_dir), std::vector<std::string>{}) << "kill " << i;
         // A killed save leaves its hidden temporary file behind; dozens of
@@ -205,8 +188,8 @@ TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole) {
     EXPECT_EQ(ReadArchive(m_strPath, contents), ArchiveRead);
     EXPECT_EQ(contents.nCount, kFilms);
     FreeList(contents.pHead);
-    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->pHead, kFilms));
-    EXPECT_EQ(FileBytes(m_strPath), strOld);
+    ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->Head(), kFilms));
+    EXPECT_EQ(ReadBytes(m_strPath), strOld);
 }
 
 }  // namespace

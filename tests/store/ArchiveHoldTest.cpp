@@ -1,6 +1,7 @@
 #include "ArchiveHold.h"
 
 #include "FilmList.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

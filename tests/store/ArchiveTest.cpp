@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "FilmList.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

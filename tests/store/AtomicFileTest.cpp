@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "CommentFile.h"
 
 #include "AtomicFile.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

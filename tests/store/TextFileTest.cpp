@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "TempDir.h"
 #include "TextFile.h"
 
