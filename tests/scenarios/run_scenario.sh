@@ -8,8 +8,10 @@
 #   # requires: no-fallback-catalogue
 #                       skipped when the fallback directory holds a catalogue
 # NAME.out is the expected transcript, with @WORK@ for the folder and
-# @FALLBACK@ for the fallback directory; NAME.check, when present, runs in
-# the folder afterwards and checks the files left there.
+# @FALLBACK@ for the fallback directory; NAME.setup, when present, runs in the
+# folder first (after the fixture is copied) and may print a folder inside it
+# where the runner is to start instead; NAME.check, when present, runs in the
+# folder afterwards and checks the files left there.
 set -u
 runner=$1
 scenario=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
@@ -33,7 +35,16 @@ if [ -n "$fixture" ]; then
   find "$work" -name .keep -delete
 fi
 
-(cd "$work" && "$runner" "$scenario" >"$work.actual" 2>"$work.stderr")
+start=$work
+if [ -f "$here/$name.setup" ]; then
+  if ! inside=$(cd "$work" && FIXTURES="$here/fixtures" bash -eu "$here/$name.setup"); then
+    echo "$name.setup failed"
+    exit 1
+  fi
+  [ -n "$inside" ] && start=$work/$inside
+fi
+
+(cd "$start" && "$runner" "$scenario" >"$work.actual" 2>"$work.stderr")
 status=$?
 expected_status=$(directive status)
 expected_status=${expected_status:-0}
