@@ -74,12 +74,7 @@ int main(int argc, char** argv)
     WriteCatalogue(folder);
     std::filesystem::current_path(folder);
     BenchmarkDriver driver;
-    AfxStartOptions options;
-    options.appTitle = "cinetrove";
-    options.displayless = true;
-    options.driver = &driver;
-    char* qtArgs[] = {argv[0], nullptr};
-    const int status = AfxWinMain(1, qtArgs, options);
+    const int status = AfxWinMainDisplayless(argv[0], "cinetrove", driver);
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     std::filesystem::remove_all(folder);
     return status;

@@ -125,12 +125,7 @@ int main(int argc, char** argv)
     WriteFileOrDie(dir / "data" / "tosee.cta", ArchiveBytes({}, ArchiveOrder::Descending));
     std::filesystem::current_path(dir);
 
-    AfxStartOptions options;
-    options.appTitle = "cinetrove";
-    options.displayless = true;
-    options.driver = &g_driver;
-    char* qtArgs[] = {argv[0], nullptr};
-    const int status = AfxWinMain(1, qtArgs, options);
+    const int status = AfxWinMainDisplayless(argv[0], "cinetrove", g_driver);
 
     std::filesystem::current_path(dir.parent_path());
     std::filesystem::remove_all(dir);

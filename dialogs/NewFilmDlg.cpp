@@ -14,7 +14,6 @@ CNewFilmDlg::~CNewFilmDlg() = default;
 void CNewFilmDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    // The index of the selected button of the group: 1013 is 0, 1014 is 1.
     DDX_Radio(pDX, IDC_SEEN_LIST, m_nTargetList);
 }
 

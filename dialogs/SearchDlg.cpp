@@ -28,7 +28,6 @@ CSearchDlg::~CSearchDlg() = default;
 void CSearchDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    // The index of the selected button of the group: 1013 is 0, 1014 is 1.
     DDX_Radio(pDX, IDC_EXACT, m_nSearchType);
     DDX_Check(pDX, IDC_SEARCH_ORIGINAL_TITLE, m_bOriginalTitle);
     DDX_Check(pDX, IDC_SEARCH_TITLE, m_bTitle);

@@ -38,8 +38,10 @@ public:
     bool IsModalRunning() const { return m_bRunning; }
     INT_PTR GetModalResult() const { return m_nModalResult; }
 
-    // Routes a command (nCode 0: menu, toolbar, button click) or a
-    // notification to the message map; true when a handler took it.
+    // Delivers a command (nCode BN_CLICKED: a menu item, a toolbar button or
+    // a button click) or a notification to the dialog as the toolkit would:
+    // through OnCmdMsg, the message map first, then IDOK and IDCANCEL to
+    // OnOK and OnCancel. A command no one handles is dropped.
     void SendCommand(UINT nID, UINT nCode = BN_CLICKED, NMHDR* pNMHDR = nullptr);
     virtual void OnSysCommand(UINT nID, LPARAM lParam);
     CMenu* GetSystemMenu(BOOL bRevert);

@@ -97,3 +97,15 @@ int AfxWinMain(int argc, char** argv, const AfxStartOptions& options)
     IconCache().clear();
     return 0;
 }
+
+int AfxWinMainDisplayless(const char* pszProgram, const std::string& strTitle, CModalDriver& driver)
+{
+    AfxStartOptions options;
+    options.appTitle = strTitle;
+    options.displayless = true;
+    options.driver = &driver;
+    // The toolkit may keep argv; this one lives as long as the run.
+    std::string strProgram = pszProgram;
+    char* args[] = {strProgram.data(), nullptr};
+    return AfxWinMain(1, args, options);
+}

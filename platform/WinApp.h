@@ -37,3 +37,8 @@ struct AfxStartOptions {
 // Starts the toolkit, reads the resources and runs the application object's
 // InitInstance. Returns the process's exit status.
 int AfxWinMain(int argc, char** argv, const AfxStartOptions& options = {});
+
+// Runs the application on the toolkit's offscreen platform, without a
+// display, under strTitle, with `driver` at every modal window: how the
+// scenario runner and the benchmarks start the real program.
+int AfxWinMainDisplayless(const char* pszProgram, const std::string& strTitle, CModalDriver& driver);

@@ -23,12 +23,7 @@ int main(int argc, char** argv)
         while (std::getline(std::cin, line)) lines.push_back(line);
     }
     ScenarioRunner runner(std::move(lines));
-    AfxStartOptions options;
-    options.appTitle = "cinetrove";
-    options.displayless = true;
-    options.driver = &runner;
-    char* qtArgs[] = {argv[0], nullptr};
-    const int status = AfxWinMain(1, qtArgs, options);
+    const int status = AfxWinMainDisplayless(argv[0], "cinetrove", runner);
     if (status != 0) return status;
     return runner.Finish();
 }
