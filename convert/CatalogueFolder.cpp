@@ -16,7 +16,7 @@ namespace {
 // is not there; refuses an archive that does not read whole.
 void LoadArchive(const std::string& strPath, CFilmNode*& pHead, int& nCount, bool& bFound) {
     std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(strPath, ec)) && !ec) {
+    if (std::filesystem::symlink_status(strPath, ec).type() == std::filesystem::file_type::not_found) {
         return;
     }
     bFound = true;

@@ -54,6 +54,30 @@ std::string XmlText(const std::string& strAnsi) {
     return strText;
 }
 
+// A paragraph field holds rich text: the comment's own "<" and "&" are
+// escaped as HTML and each line break becomes "<br/>".
+std::string RichText(const std::string& strText) {
+    std::string strRich;
+    for (std::size_t i = 0; i < strText.size(); ++i) {
+        const char c = strText[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n') {
+                ++i;
+            }
+            strRich += "<br/>";
+        } else if (c == '&') {
+            strRich += "&amp;";
+        } else if (c == '<') {
+            strRich += "&lt;";
+        } else if (c == '>') {
+            strRich += "&gt;";
+        } else {
+            strRich += c;
+        }
+    }
+    return strRich;
+}
+
 void AddText(pugi::xml_node entry, const char* pName, const std::string& strText) {
     if (!strText.empty()) {
         entry.append_child(pName).text().set(strText.c_str());
@@ -73,10 +97,7 @@ void AppendEntries(pugi::xml_node collection, const CFilmNode* pHead, const char
         AddText(entry, "year", XmlText(film.m_strYear));
         AddText(entry, "director", XmlText(film.m_strDirector));
         AddText(entry, "cast", XmlText(film.m_strCast));
-        // The comment's line breaks become plain line feeds in the XML.
-        std::string strComment = XmlText(ReadComment(strCommentDir, film.m_strOriginalTitle));
-        std::erase(strComment, '\r');
-        AddText(entry, "comments", strComment);
+        AddText(entry, "comments", RichText(XmlText(ReadComment(strCommentDir, film.m_strOriginalTitle))));
         AddText(entry, "calificativ", RatingToText(film.m_nRating));
         AddText(entry, "lista", pList);
         AddText(entry, "vizionari", std::to_string(film.m_nViewings));

@@ -3,8 +3,8 @@
 #include "AtomicFile.h"
 #include "InputRefused.h"
 
+#include <array>
 #include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 
 std::string TrimBlanks(std::string_view text) {
@@ -38,8 +38,12 @@ std::string ReadWholeFile(const std::string& strPath) {
         throw InputRefused(strPath, 0, "not a file that can be read");
     }
     std::ifstream in(strPath, std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad() || !in.eof()) {
+    std::string bytes;
+    std::array<char, 65536> chunk{};
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    if (!in.is_open() || in.bad()) {
         throw InputRefused(strPath, 0, "the file cannot be read");
     }
     return bytes;
