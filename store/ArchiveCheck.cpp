@@ -22,9 +22,15 @@ public:
     bool IsOpen() const { return m_in.IsOpen(); }
     bool HasError() const { return m_in.HasError(); }
     int Line() const { return m_nLine; }
+    // The line the next character would be on; at the end of a file whose
+    // last line has no LF, the line after it.
+    int NextLine() { return m_nLine + (Peek() == EOF && m_bMidLine ? 1 : 0); }
     int Peek() { return m_in.Peek(); }
     int Get() {
         const int c = m_in.Get();
+        if (c != EOF) {
+            m_bMidLine = c != '\n';
+        }
         if (c == '\n') {
             ++m_nLine;
         }
@@ -44,18 +50,23 @@ public:
         }
         return strRest;
     }
-    // As TextFileReader::ReadLine, counting the line.
-    bool ReadLine(std::string& strLine) {
-        const bool bRead = m_in.ReadLine(strLine);
-        if (bRead) {
-            ++m_nLine;
+    // Takes a line as TextFileReader::ReadLine does: false at the end of the
+    // file with nothing read; a last line without LF counts as a line.
+    bool SkipLine() {
+        int c = Get();
+        if (c == EOF) {
+            return false;
         }
-        return bRead;
+        while (c != EOF && c != '\n') {
+            c = Get();
+        }
+        return true;
     }
 
 private:
     TextFileReader m_in;
     int m_nLine = 1;
+    bool m_bMidLine = false;  // the last character taken was not a LF
 };
 
 // A word as the reader scans it; `found` gets the word read (at most a few
@@ -110,6 +121,14 @@ ArchiveFault Fault(ArchiveFault result, int nLine, std::string strExpected, std:
     return result;
 }
 
+// A fault where the scan found `strFound`, on the reader's current line, or
+// at the end of the file when it found nothing.
+ArchiveFault Fault(ArchiveFault result, CountingReader& in, std::string strExpected,
+                   std::string strFound) {
+    const int nLine = strFound.empty() ? in.NextLine() : in.Line();
+    return Fault(result, nLine, std::move(strExpected), std::move(strFound));
+}
+
 }  // namespace
 
 ArchiveFault CheckArchive(const std::string& strPath) {
@@ -122,25 +141,24 @@ ArchiveFault CheckArchive(const std::string& strPath) {
 
     std::string found;
     if (!ScanWord(in, "cinetrove", found)) {
-        return Fault(result, in.Line(), "the word \"cinetrove\"", found);
+        return Fault(result, in, "the word \"cinetrove\"", found);
     }
     if (!ScanWord(in, "quonwerk", found)) {
-        return Fault(result, in.Line(), "the word \"quonwerk\"", found);
+        return Fault(result, in, "the word \"quonwerk\"", found);
     }
     int nCount = 0;
     if (!ScanInt(in, nCount, found) || nCount < 0) {
-        return Fault(result, in.Line(), "a count", found);
+        return Fault(result, in, "a count", found);
     }
     in.SkipSpace();
 
-    std::string strLine;
     for (int i = 0; i < nCount; ++i) {
         for (int nText = 0; nText < 6; ++nText) {
-            if (!in.ReadLine(strLine)) {
-                return Fault(result, in.Line(), "a text line", {});
+            if (!in.SkipLine()) {
+                return Fault(result, in, "a text line", {});
             }
         }
-        const int nRecordLine = in.Line();
+        const int nRecordLine = in.NextLine();
         int nRating = 0;
         int nViewings = 0;
         if (!ScanInt(in, nRating, found)) {
@@ -156,7 +174,7 @@ ArchiveFault CheckArchive(const std::string& strPath) {
         return Fault(result, in.Line(), "a readable file", {});
     }
     if (in.Peek() != EOF) {
-        return Fault(result, in.Line(), "the end of the file", in.RestOfLine());
+        return Fault(result, in, "the end of the file", in.RestOfLine());
     }
     result.bWhole = true;
     return result;

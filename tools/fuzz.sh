@@ -19,7 +19,7 @@ shm=/dev/shm
 [ -d "$shm" ] || shm=${TMPDIR:-/tmp}
 export CINETROVE_FUZZ_TMP=$(mktemp -d "$shm/cinetrove-fuzz-run.XXXXXX")
 trap 'rm -rf "$CINETROVE_FUZZ_TMP"' EXIT
-for target in archive comment codepage dialog_integer; do
+for target in archive archive_check comment codepage dialog_integer; do
   run="$build/run/$target"
   rm -rf "$run"
   mkdir -p "$run/corpus"
@@ -37,4 +37,4 @@ for target in archive comment codepage dialog_integer; do
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1)
   echo "fuzz_$target: $runs executions, $cov, no crash, no leak"
 done
-echo "fuzz: 4 passed, 0 failed"
+echo "fuzz: 5 passed, 0 failed"
