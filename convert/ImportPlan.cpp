@@ -81,18 +81,24 @@ void ImportPlan::Add(const IncomingFilm& film) {
         ++m_summary.nToSeeAdded;
     }
 
-    // A film that moves keeps its to-see note: the imported text, if any,
-    // follows it after an empty line.
-    std::string strText = Utf8ToAnsi(film.strComment);
+    // No note is lost: a comment file already in the list's folder (left
+    // there by an earlier title) and, for a film that moves, its to-see
+    // comment come first, the imported text after them, each after an
+    // empty line.
+    const std::string& strDir = bSeen ? m_folder.SeenComments() : m_folder.ToSeeComments();
+    std::string strText = ReadComment(strDir, strKey);
+    const auto append = [&strText](const std::string& strMore) {
+        if (!strMore.empty()) {
+            strText = strText.empty() ? strMore : strText + "\r\n\r\n" + strMore;
+        }
+    };
     if (bSeen && bInToSee) {
         m_folder.m_pToSee = RemoveFilm(m_folder.m_pToSee, strKey);
         --m_folder.m_nToSeeCount;
         ++m_summary.nMoved;
-        const std::string strOld = ReadComment(m_folder.ToSeeComments(), strKey);
-        if (!strOld.empty()) {
-            strText = strText.empty() ? strOld : strOld + "\r\n\r\n" + strText;
-        }
+        append(ReadComment(m_folder.ToSeeComments(), strKey));
     }
+    append(Utf8ToAnsi(film.strComment));
     m_comments.push_back({bSeen, strKey, std::move(strText), bSeen && bInToSee});
 }
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,9 @@ TEST_F(ImportPlanTest, SkipsWhatIsThereAndMovesToSeeFilmsWithTheirNotes) {
     }
     ASSERT_TRUE(WriteCommentFile(m_folder.ToSeeComments(), "Moved", "old\r\nnote"));
     ASSERT_TRUE(WriteCommentFile(m_folder.ToSeeComments(), "Noted", "kept"));
+    // A seen comment left behind by an earlier title of the same name.
+    std::filesystem::create_directories(m_folder.SeenComments());
+    ASSERT_TRUE(WriteCommentFile(m_folder.SeenComments(), "Noted", "orphan"));
 
     CatalogueFolder folder(m_dir.Path());
     folder.Load(true);
@@ -149,7 +153,7 @@ TEST_F(ImportPlanTest, SkipsWhatIsThereAndMovesToSeeFilmsWithTheirNotes) {
     EXPECT_EQ(pMoved->m_nViewings, 3);
     EXPECT_EQ(Find(reread.m_pSeen, "Noted")->m_nRating, TextToRating("Excelent"));
     EXPECT_EQ(ReadComment(reread.SeenComments(), "Moved"), "old\r\nnote\r\n\r\nnew text");
-    EXPECT_EQ(ReadComment(reread.SeenComments(), "Noted"), "kept");
+    EXPECT_EQ(ReadComment(reread.SeenComments(), "Noted"), "orphan\r\n\r\nkept");
     std::string strLeft;
     EXPECT_FALSE(ReadCommentFile(reread.ToSeeComments(), "Moved", strLeft));
     EXPECT_FALSE(ReadCommentFile(reread.ToSeeComments(), "Noted", strLeft));
