@@ -42,6 +42,14 @@ void ImportPlan::Add(const IncomingFilm& film) {
     }
     const std::string strSource = film.strFile + ", line " + std::to_string(film.nLine);
     const std::string strKey = Utf8ToAnsi(strFrom);
+    // The comment file is named after the title: a title that would climb
+    // out of the comment folder (or hold a NUL) is refused before anything
+    // is written, not after the archives.
+    std::string strCommentPath;
+    if (!CommentFilePath(m_folder.SeenComments(), strKey, strCommentPath)) {
+        throw InputRefused(film.strFile, film.nLine,
+                           "the title \"" + strFrom + "\" cannot name a comment file");
+    }
     const std::string strShown = AnsiToUtf8(strKey);
     const bool bSeen = film.list == TargetList::Seen;
 

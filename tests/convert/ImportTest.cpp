@@ -188,6 +188,8 @@ TEST_F(ImportPlanTest, RefusesWhatTheArchiveCannotHoldAndArchivesThatDoNotReadWh
         EXPECT_EQ(refused.Line(), 7);
     }
     EXPECT_THROW(plan.Add(Film("  ", TargetList::Seen, 1)), InputRefused);
+    EXPECT_THROW(plan.Add(Film("up\\..\\..\\out", TargetList::Seen, 1)), InputRefused);
+    EXPECT_EQ(m_folder.m_pSeen, nullptr);  // nothing refused went into the list
 
     WriteBytes(m_dir / "tosee.cta", "cinetrove\r\nquonwerk\r\n1\r\nA\r\nB\r\n");
     CatalogueFolder folder(m_dir.Path());
