@@ -20,7 +20,7 @@ constexpr int kAllowCompletion = 0x04;
 constexpr int kNoDelete = 0x08;
 constexpr int kNoFormatting = 4;  // values shown as they are
 
-struct FieldSpec {
+struct FieldDefinition {
     const char* pName;
     const char* pTitle;
     int nType;
@@ -28,7 +28,7 @@ struct FieldSpec {
     const char* pAllowed;
 };
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDefinition kFields[] = {
     {"title", "Title", kLine, kNoDelete, nullptr},
     {"origtitle", "Original Title", kLine, 0, nullptr},
     {"nationality", "Nationality", kLine, kAllowGrouped | kAllowCompletion, nullptr},
@@ -118,16 +118,16 @@ std::string WriteTellicoXml(const CatalogueFolder& folder) {
     collection.append_attribute("title").set_value("Cinetrove");
     collection.append_attribute("type").set_value(kVideoCollection);
     pugi::xml_node fields = collection.append_child("fields");
-    for (const FieldSpec& spec : kFields) {
+    for (const FieldDefinition& definition : kFields) {
         pugi::xml_node field = fields.append_child("field");
-        field.append_attribute("name").set_value(spec.pName);
-        field.append_attribute("title").set_value(spec.pTitle);
-        field.append_attribute("category").set_value(spec.nType == kParagraph ? "Comments" : "General");
-        field.append_attribute("type").set_value(spec.nType);
-        field.append_attribute("flags").set_value(spec.nFlags);
+        field.append_attribute("name").set_value(definition.pName);
+        field.append_attribute("title").set_value(definition.pTitle);
+        field.append_attribute("category").set_value(definition.nType == kParagraph ? "Comments" : "General");
+        field.append_attribute("type").set_value(definition.nType);
+        field.append_attribute("flags").set_value(definition.nFlags);
         field.append_attribute("format").set_value(kNoFormatting);
-        if (spec.pAllowed != nullptr) {
-            field.append_attribute("allowed").set_value(spec.pAllowed);
+        if (definition.pAllowed != nullptr) {
+            field.append_attribute("allowed").set_value(definition.pAllowed);
         }
     }
     int nId = 0;
