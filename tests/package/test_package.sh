@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, checks that every file lands where a desktop
 # expects it and that the validators accept the launcher entry and the
-# metainfo, installs it, and starts the installed program under Xvfb from an
+# metainfo, installs it, checks the sample catalogue with the installed
+# cinetrove-convert, and starts the installed program under Xvfb from an
 # empty working folder: it must open the sample catalogue of the fallback
 # directory without a message. Usage: test_package.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
@@ -21,7 +22,7 @@ fi
 
 cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DCINETROVE_BENCH=OFF >/dev/null
-cmake --build "$build" --target cinetrove -j"$(nproc)" >/dev/null
+cmake --build "$build" --target cinetrove cinetrove-convert -j"$(nproc)" >/dev/null
 rm -f "$build"/cinetrove_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/cinetrove_*.deb)
@@ -33,6 +34,8 @@ trap 'rm -rf "$root" "$folder"; "${as_root[@]}" dpkg -r cinetrove >/dev/null 2>&
 dpkg-deb -x "$deb" "$root"
 expected=(
   usr/bin/cinetrove
+  usr/bin/cinetrove-convert
+  usr/share/man/man1/cinetrove-convert.1.gz
   usr/share/applications/$app_id.desktop
   usr/share/metainfo/$app_id.metainfo.xml
   usr/share/cinetrove/data/filme.cta
@@ -49,11 +52,14 @@ done
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libzip4 libpugixml1v5; do
   grep -q "$library" <<<"$depends" || { echo "no dependency on $library: $depends"; exit 1; }
 done
 
 "${as_root[@]}" dpkg -i "$deb" >/dev/null
+# The companion program runs from the package with the libraries it depends on.
+/usr/bin/cinetrove-convert check /usr/share/cinetrove/data | grep "filme.cta: whole" >/dev/null ||
+  { echo "the installed cinetrove-convert does not read the sample catalogue"; exit 1; }
 cd "$folder"
 # The main window is titled "Cinetrove"; a start-up message would be a
 # window titled with the program's name, "cinetrove".

@@ -1,0 +1,127 @@
+#include "CatalogueStats.h"
+
+#include "CodePage.h"
+#include "Csv.h"
+#include "Rating.h"
+#include "TextTools.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+constexpr const char* kNoCountry = "(no country)";
+constexpr const char* kNoYear = "(no year)";
+
+// "1970s" for a year field that is a whole year, else the films without one.
+std::string Decade(const std::string& strYear) {
+    const std::string strTrimmed = TrimBlanks(strYear);
+    if (strTrimmed.size() != 4 || strTrimmed.find_first_not_of("0123456789") != std::string::npos) {
+        return kNoYear;
+    }
+    return strTrimmed.substr(0, 3) + "0s";
+}
+
+CatalogueStats::Counts MostFirst(const std::map<std::string, long long>& counts, std::size_t nLimit) {
+    CatalogueStats::Counts sorted(counts.begin(), counts.end());
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    if (sorted.size() > nLimit) {
+        sorted.resize(nLimit);
+    }
+    return sorted;
+}
+
+void Count(const CFilmNode* pHead, std::map<std::string, long long>& countries,
+           std::map<std::string, long long>& decades) {
+    for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
+        const std::string strCountry = TrimBlanks(AnsiToUtf8(p->m_pFilm->m_strCountry));
+        ++countries[strCountry.empty() ? kNoCountry : strCountry];
+        ++decades[Decade(p->m_pFilm->m_strYear)];
+    }
+}
+
+}  // namespace
+
+CatalogueStats ComputeStats(const CatalogueFolder& folder) {
+    CatalogueStats stats;
+    stats.lists = {{"vazute", folder.m_nSeenCount}, {"de vazut", folder.m_nToSeeCount}};
+
+    std::map<int, long long> ratings;
+    for (const CFilmNode* pHead : {folder.m_pSeen, folder.m_pToSee}) {
+        for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
+            ++ratings[p->m_pFilm->m_nRating];
+        }
+    }
+    for (const auto& [nRating, nCount] : ratings) {
+        const std::string strWord = RatingToText(nRating);
+        stats.ratings.emplace_back(strWord.empty() ? "(code " + std::to_string(nRating) + ")" : strWord, nCount);
+    }
+
+    std::map<std::string, long long> countries;
+    std::map<std::string, long long> decades;
+    Count(folder.m_pSeen, countries, decades);
+    Count(folder.m_pToSee, countries, decades);
+    stats.countries = MostFirst(countries, countries.size());
+    stats.decades.assign(decades.begin(), decades.end());
+    // "(" sorts before digits; the films without a year go last.
+    std::stable_partition(stats.decades.begin(), stats.decades.end(),
+                          [](const auto& d) { return d.first != kNoYear; });
+
+    std::map<std::string, long long> directors;
+    std::vector<std::pair<std::string, long long>> viewed;
+    for (const CFilmNode* p = folder.m_pSeen; p != nullptr; p = p->m_pNext) {
+        const CFilm& film = *p->m_pFilm;
+        const std::string strDirector = TrimBlanks(AnsiToUtf8(film.m_strDirector));
+        if (!strDirector.empty()) {
+            ++directors[strDirector];
+        }
+        stats.nViewings += film.m_nViewings;
+        viewed.emplace_back(AnsiToUtf8(film.m_strOriginalTitle), film.m_nViewings);
+    }
+    stats.directors = MostFirst(directors, 10);
+    std::stable_sort(viewed.begin(), viewed.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    viewed.resize(std::min<std::size_t>(viewed.size(), 10));
+    stats.mostViewed = std::move(viewed);
+    return stats;
+}
+
+namespace {
+
+void PrintSection(std::ostream& out, const char* pTitle, const CatalogueStats::Counts& counts) {
+    out << pTitle << "\n";
+    for (const auto& [strName, nCount] : counts) {
+        out << "  " << nCount << "\t" << strName << "\n";
+    }
+}
+
+}  // namespace
+
+void PrintStats(std::ostream& out, const CatalogueStats& stats) {
+    PrintSection(out, "Films per list", stats.lists);
+    PrintSection(out, "Films per rating word", stats.ratings);
+    PrintSection(out, "Films per country", stats.countries);
+    PrintSection(out, "Films per decade", stats.decades);
+    PrintSection(out, "Directors with the most seen films", stats.directors);
+    out << "Viewings of the seen films\n  " << stats.nViewings << "\n";
+    PrintSection(out, "Most viewed films", stats.mostViewed);
+}
+
+void PrintStatsCsv(std::ostream& out, const CatalogueStats& stats) {
+    std::string text;
+    AppendCsvRecord(text, {"section", "name", "count"});
+    const auto section = [&text](const char* pName, const CatalogueStats::Counts& counts) {
+        for (const auto& [strName, nCount] : counts) {
+            AppendCsvRecord(text, {pName, strName, std::to_string(nCount)});
+        }
+    };
+    section("list", stats.lists);
+    section("rating", stats.ratings);
+    section("country", stats.countries);
+    section("decade", stats.decades);
+    section("director", stats.directors);
+    AppendCsvRecord(text, {"viewings", "total", std::to_string(stats.nViewings)});
+    section("most viewed", stats.mostViewed);
+    out << text;
+}

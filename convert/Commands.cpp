@@ -1,0 +1,134 @@
+#include "Commands.h"
+
+#include "ArchiveCheck.h"
+#include "CatalogueCsv.h"
+#include "CatalogueFolder.h"
+#include "CatalogueStats.h"
+#include "CodePage.h"
+#include "ImdbImport.h"
+#include "ImportPlan.h"
+#include "InputRefused.h"
+#include "LetterboxdExport.h"
+#include "LetterboxdImport.h"
+#include "Rating.h"
+#include "TellicoExport.h"
+#include "TextTools.h"
+
+#include <iostream>
+
+namespace {
+
+std::vector<IncomingFilm> ReadInput(const ImportOptions& options) {
+    switch (options.source) {
+    case ImportSource::Imdb:
+        return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput);
+    case ImportSource::Letterboxd:
+        return ReadLetterboxdExport(LoadLetterboxdFiles(options.strInput), options.strInput);
+    case ImportSource::Csv:
+        return ReadCatalogueCsv(ReadWholeFile(options.strInput), options.strInput);
+    }
+    return {};
+}
+
+int ReportFailures(const std::vector<std::string>& failed) {
+    for (const std::string& strPath : failed) {
+        std::cerr << "cinetrove-convert: " << strPath << ": cannot be written\n";
+    }
+    return failed.empty() ? 0 : 1;
+}
+
+
+}  // namespace
+
+int RunImport(const ImportOptions& options) {
+    try {
+        const std::vector<IncomingFilm> films = ReadInput(options);
+        CatalogueFolder folder(options.strDir);
+        folder.Load(false);
+        ImportPlan plan(folder, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
+        for (const IncomingFilm& film : films) {
+            plan.Add(film);
+        }
+        plan.Summary().bDryRun = options.bDryRun;
+        if (!options.bDryRun && plan.HasChanges()) {
+            if (const int nStatus = ReportFailures(plan.Commit()); nStatus != 0) {
+                PrintImportSummary(std::cout, plan.Summary());
+                return nStatus;
+            }
+        }
+        PrintImportSummary(std::cout, plan.Summary());
+        return 0;
+    } catch (const InputRefused& refused) {
+        std::cerr << "cinetrove-convert: " << refused.what() << "\n";
+        return 1;
+    }
+}
+
+int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir) {
+    try {
+        CatalogueFolder folder(strDir);
+        folder.Load(true);
+        bool bWritten = false;
+        int nFilms = folder.m_nSeenCount + folder.m_nToSeeCount;
+        switch (format) {
+        case ExportFormat::Csv:
+            bWritten = WriteWholeFile(strOutput, WriteCatalogueCsv(folder));
+            break;
+        case ExportFormat::Letterboxd:
+            bWritten = WriteWholeFile(strOutput, WriteLetterboxdCsv(folder));
+            nFilms = folder.m_nSeenCount;
+            break;
+        case ExportFormat::Tellico:
+            bWritten = WriteTellicoFile(strOutput, folder);
+            break;
+        }
+        if (!bWritten) {
+            return ReportFailures({strOutput});
+        }
+        std::cout << nFilms << " films written to " << strOutput << "\n";
+        return 0;
+    } catch (const InputRefused& refused) {
+        std::cerr << "cinetrove-convert: " << refused.what() << "\n";
+        return 1;
+    }
+}
+
+int RunCheck(const std::string& strDir) {
+    const CatalogueFolder folder(strDir);
+    int nStatus = 0;
+    for (const std::string& strPath : {folder.SeenArchive(), folder.ToSeeArchive()}) {
+        const ArchiveFault fault = CheckArchive(strPath);
+        if (fault.bWhole) {
+            std::cout << strPath << ": whole, " << fault.nFilms << " films\n";
+            continue;
+        }
+        nStatus = 1;
+        if (!fault.bOpened) {
+            std::cout << strPath << ": cannot be opened for reading\n";
+            continue;
+        }
+        std::cout << strPath << ", line " << fault.nLine << ": expected " << fault.strExpected
+                  << ", found "
+                  << (fault.strFound.empty() ? "the end of the file"
+                                             : "\"" + AnsiToUtf8(fault.strFound) + "\"")
+                  << " (" << fault.nFilms << " films read whole before it)\n";
+    }
+    return nStatus;
+}
+
+int RunStats(const std::string& strDir, bool bCsv) {
+    try {
+        CatalogueFolder folder(strDir);
+        folder.Load(true);
+        const CatalogueStats stats = ComputeStats(folder);
+        if (bCsv) {
+            PrintStatsCsv(std::cout, stats);
+        } else {
+            PrintStats(std::cout, stats);
+        }
+        return 0;
+    } catch (const InputRefused& refused) {
+        std::cerr << "cinetrove-convert: " << refused.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The commands of cinetrove-convert, each returning the exit status: 0 on
+// success, 1 when the input is refused or a file fails. Reports go to
+// standard output, refusals and failures to standard error.
+
+enum class ImportSource { Imdb, Letterboxd, Csv };
+
+struct ImportOptions {
+    ImportSource source = ImportSource::Imdb;
+    std::string strInput;
+    std::string strDir = "./data";
+    bool bDryRun = false;
+    std::string strUnratedWord = "Bun";  // UTF-8, one of the six words of a seen film
+};
+
+enum class ExportFormat { Csv, Letterboxd, Tellico };
+
+int RunImport(const ImportOptions& options);
+int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir);
+int RunCheck(const std::string& strDir);
+int RunStats(const std::string& strDir, bool bCsv);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Comma-separated values as RFC 4180 has them: fields in double quotes may
+// hold commas, quotes (doubled) and line breaks; records end with CR LF,
+// and LF or a lone CR are taken as well. A UTF-8 byte-order mark at the
+// start is skipped. Fields are bytes; nothing is trimmed or converted.
+
+struct CsvRecord {
+    int nLine = 0;  // the line the record starts on, from 1
+    std::vector<std::string> fields;
+};
+
+// Splits `text` into records; empty lines between records are skipped.
+// Throws InputRefused naming strFile and the line of a quoted field that
+// never closes or of a character after a closing quote.
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile);
+
+// A parsed file whose first record names the columns, so that a column is
+// found by its name wherever it stands.
+class CsvTable {
+public:
+    // Throws InputRefused when the file holds no header.
+    CsvTable(std::string_view text, std::string strFile);
+
+    bool HasColumn(const std::string& strName) const;
+    // Throws InputRefused naming the file and the header line when a column
+    // is missing.
+    void RequireColumns(const std::vector<std::string>& names) const;
+    // The field of the named column, empty when the column or the field is missing.
+    const std::string& Field(const CsvRecord& record, const std::string& strName) const;
+    const std::vector<CsvRecord>& Records() const { return m_records; }
+    const std::string& FileName() const { return m_strFile; }
+
+private:
+    std::string m_strFile;
+    int m_nHeaderLine = 0;
+    std::map<std::string, std::size_t> m_columns;
+    std::vector<CsvRecord> m_records;  // without the header
+};
+
+// Appends one record: each field quoted when it holds a comma, a quote, a
+// line break or leading or trailing blanks, the record ended with CR LF.
+void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields);
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";

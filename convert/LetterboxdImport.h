@@ -1,0 +1,23 @@
+#pragma once
+
+#include "IncomingFilm.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The CSV files of a Letterboxd export that the import reads.
+extern const char* const kLetterboxdFiles[5];
+
+// Reads the export's files (file name -> bytes; a file not there is left
+// out): watched.csv and ratings.csv give the seen films (stars 0.5 to 5
+// become ten points, twice the stars rounded up), each row of diary.csv is a
+// viewing (at least one for a seen film), reviews.csv gives the comment and
+// watchlist.csv the films to see. A film is known by its name and year.
+// `strSource` prefixes the file names in refusals and the summary. Throws
+// InputRefused at the first row it cannot take.
+std::vector<IncomingFilm> ReadLetterboxdExport(const std::map<std::string, std::string>& files,
+                                               const std::string& strSource);
+
+// The export's files from the ZIP file or the folder it unpacks to.
+std::map<std::string, std::string> LoadLetterboxdFiles(const std::string& strPath);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Small text helpers shared by the importers and exporters.
+
+// The text without blanks (spaces, tabs) at either end.
+std::string TrimBlanks(std::string_view text);
+// Every line break (CR LF, LF, lone CR) as CR LF, the line break of the
+// window's comment box.
+std::string WithCrLfBreaks(std::string_view text);
+// The whole file's bytes; throws InputRefused when it cannot be read.
+std::string ReadWholeFile(const std::string& strPath);
+// Replaces the file atomically with `bytes`; false when it cannot be written.
+bool WriteWholeFile(const std::string& strPath, std::string_view bytes);

@@ -1,0 +1,79 @@
+#include "ZipFile.h"
+
+#include "InputRefused.h"
+
+#include <memory>
+#include <zip.h>
+
+namespace {
+
+// An export's CSV files are far smaller; anything larger is refused rather
+// than unpacked into memory.
+constexpr zip_uint64_t kMaxEntrySize = 256u * 1024u * 1024u;
+
+struct ZipCloser {
+    void operator()(zip_t* pZip) const { zip_discard(pZip); }
+};
+struct ZipFileCloser {
+    void operator()(zip_file_t* pFile) const { zip_fclose(pFile); }
+};
+
+}  // namespace
+
+void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool>& wanted,
+                    std::map<std::string, std::string>& entries) {
+    int nError = 0;
+    const std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_RDONLY, &nError));
+    if (!zip) {
+        zip_error_t error;
+        zip_error_init_with_code(&error, nError);
+        const std::string strWhy = zip_error_strerror(&error);
+        zip_error_fini(&error);
+        throw InputRefused(strPath, 0, "not a folder nor a ZIP file that can be read (" + strWhy + ")");
+    }
+    const zip_int64_t nEntries = zip_get_num_entries(zip.get(), 0);
+    for (zip_int64_t i = 0; i < nEntries; ++i) {
+        zip_stat_t stat;
+        if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(i), 0, &stat) != 0 ||
+            (stat.valid & ZIP_STAT_NAME) == 0 || !wanted.contains(stat.name)) {
+            continue;
+        }
+        const std::string strName = stat.name;
+        if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kMaxEntrySize) {
+            throw InputRefused(strPath + ":" + strName, 0, "the entry is too large for an export");
+        }
+        const std::unique_ptr<zip_file_t, ZipFileCloser> file(
+            zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0));
+        std::string bytes(static_cast<std::size_t>(stat.size), '\0');
+        if (!file || zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
+            throw InputRefused(strPath + ":" + strName, 0, "the entry cannot be read from the ZIP file");
+        }
+        entries[strName] = std::move(bytes);
+    }
+}
+
+bool WriteZipFile(const std::string& strPath, const std::map<std::string, std::string>& entries) {
+    int nError = 0;
+    // libzip writes a temporary file beside the target and renames it at
+    // zip_close, so a failure leaves the old file as it was.
+    std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &nError));
+    if (!zip) {
+        return false;
+    }
+    for (const auto& [strName, bytes] : entries) {
+        // The source refers to the bytes without copying them; they outlive zip_close.
+        zip_source_t* pSource = zip_source_buffer(zip.get(), bytes.data(), bytes.size(), 0);
+        if (pSource == nullptr) {
+            return false;
+        }
+        if (zip_file_add(zip.get(), strName.c_str(), pSource, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(pSource);
+            return false;
+        }
+    }
+    if (zip_close(zip.get()) != 0) {
+        return false;  // the deleter discards what was not written
+    }
+    zip.release();  // closed: zip_close freed it
+    return true;
+}

@@ -1,0 +1,93 @@
+// cinetrove-convert: imports IMDb and Letterboxd exports and the
+// catalogue's own CSV, exports CSV, Letterboxd and Tellico files, checks the
+// archives and counts. The command line is read with CLI11; a usage error
+// ends with status 2.
+#include "Commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source,
+               const char* pInputName, ImportOptions& options, bool& bChosen) {
+    CLI::App* pCommand = import.add_subcommand(pName, pHelp);
+    pCommand->add_option(pInputName, options.strInput, "the file to import")->required();
+    pCommand->add_option("--into", options.strDir, "the catalogue folder (default ./data)");
+    pCommand->add_flag("--dry-run", options.bDryRun, "print the summary, write nothing");
+    pCommand->add_option("--unrated", options.strUnratedWord,
+                         "rating word of a seen film without a rating (default \"Bun\")")
+        ->check(CLI::IsMember({"Slab", "Mediocru", "Bun", "Foarte bun", "Excelent", "Deosebit"}));
+    pCommand->callback([&options, &bChosen, source] {
+        options.source = source;
+        bChosen = true;
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Imports films into a Cinetrove catalogue and exports them; checks and counts.\n"
+                 "DIR is a catalogue folder (filme.cta, tosee.cta, comments/filme/, comments/tosee/),\n"
+                 "./data when left out. Exit status: 0 success, 1 input refused or a file failed,\n"
+                 "2 usage error.",
+                 "cinetrove-convert"};
+    app.require_subcommand(1, 1);
+
+    ImportOptions importOptions;
+    bool bImport = false;
+    CLI::App* pImport = app.add_subcommand("import", "add films from an export to a catalogue");
+    pImport->require_subcommand(1, 1);
+    AddImport(*pImport, "imdb", "an IMDb ratings, list or watchlist export (CSV)", ImportSource::Imdb,
+              "FILE", importOptions, bImport);
+    AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder",
+              ImportSource::Letterboxd, "PATH", importOptions, bImport);
+    AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE",
+              importOptions, bImport);
+
+    ExportFormat format = ExportFormat::Csv;
+    std::string strOutput;
+    std::string strFrom = "./data";
+    CLI::App* pExport = app.add_subcommand("export", "write a catalogue in another format");
+    pExport->require_subcommand(1, 1);
+    for (const auto& [pName, pHelp, exportFormat] :
+         {std::tuple{"csv", "both lists as CSV, one row a film", ExportFormat::Csv},
+          std::tuple{"letterboxd", "the seen films as Letterboxd's import page reads them",
+                     ExportFormat::Letterboxd},
+          std::tuple{"tellico", "a Tellico video collection (.tc)", ExportFormat::Tellico}}) {
+        CLI::App* pCommand = pExport->add_subcommand(pName, pHelp);
+        pCommand->add_option("FILE", strOutput, "the file to write")->required();
+        pCommand->add_option("--from", strFrom, "the catalogue folder (default ./data)");
+        pCommand->callback([&format, chosen = exportFormat] { format = chosen; });
+    }
+
+    std::string strDir = "./data";
+    CLI::App* pCheck = app.add_subcommand("check", "say whether both archives read whole");
+    pCheck->add_option("DIR", strDir, "the catalogue folder (default ./data)");
+
+    bool bCsv = false;
+    CLI::App* pStats = app.add_subcommand("stats", "count the films of a catalogue");
+    pStats->add_option("DIR", strDir, "the catalogue folder (default ./data)");
+    pStats->add_flag("--csv", bCsv, "print the counts as CSV");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int nStatus = app.exit(error);
+        return nStatus == 0 ? 0 : kUsageError;
+    }
+
+    if (bImport) {
+        return RunImport(importOptions);
+    }
+    if (pExport->parsed()) {
+        return RunExport(format, strOutput, strFrom);
+    }
+    if (pCheck->parsed()) {
+        return RunCheck(strDir);
+    }
+    return RunStats(strDir, bCsv);
+}

@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# cinetrove-convert end to end on the made-up fixtures: the IMDb layouts give
+# the same films, a Letterboxd export (folder or ZIP) imported twice adds
+# nothing the second time, export csv then import csv rebuilds the catalogue
+# byte for byte, the Tellico file validates, check names the line of each
+# fault, refusals and dry runs write nothing.
+# Usage: convert_e2e.sh PROGRAM FIXTURES_DIR
+set -euo pipefail
+convert=$1
+fixtures=$(cd "$2" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+fail() { echo "FAILED: $*" >&2; exit 1; }
+# Every file of a folder with its bytes' checksum, to see that nothing changed.
+snapshot() { (cd "$1" && find . -print0 | sort -z | xargs -0 sh -c 'for f; do if [ -f "$f" ]; then echo "$f $(md5sum <"$f")"; else echo "$f"; fi; done' _); }
+expect_status() {  # STATUS COMMAND...: runs the command, keeps its output in out/err
+  local want=$1; shift
+  local got=0
+  "$@" >out 2>err || got=$?
+  [ "$got" -eq "$want" ] || { cat out err >&2; fail "status $got, not $want: $*"; }
+}
+# The rating code and viewings of the film of that original title in an archive.
+numbers_of() { awk -v title="$1" '{ sub(/\r$/, "") } !n && $0 == title { n = NR } n && NR == n + 6 { print; exit }' "$2"; }
+contains() { grep -qF -- "$2" "$1" || { cat "$1" >&2; fail "$1 lacks: $2"; }; }
+
+# --- IMDb: four layouts, the same films -------------------------------------
+imdb=$fixtures/imdb
+expect_status 0 "$convert" import imdb "$imdb/ratings-2017.csv" --into old
+contains out "Converted titles: 1"
+contains out "Noapte ★ albă -> Noapte ? albă"
+expect_status 0 "$convert" import imdb "$imdb/watchlist-2017.csv" --into old
+expect_status 0 "$convert" import imdb "$imdb/ratings-2024.csv" --into new
+expect_status 0 "$convert" import imdb "$imdb/list-2024.csv" --into list
+contains out "Seen list: 3 added"
+contains out "To-see list: 2 added"
+cmp old/filme.cta new/filme.cta || fail "the 2017 and 2024 ratings exports differ"
+cmp old/filme.cta list/filme.cta || fail "the list export's seen films differ"
+cmp old/tosee.cta list/tosee.cta || fail "the watchlist and the list export differ"
+grep -qa "Ilinca B$(printf '\xE3')rbat" list/filme.cta || fail "the director is not in Windows-1250"
+before=$(snapshot list)
+expect_status 0 "$convert" import imdb "$imdb/list-2024.csv" --into list
+contains out "Seen list: 0 added"
+contains out "Skipped: 5"
+[ "$before" = "$(snapshot list)" ] || fail "importing the IMDb list twice changed files"
+
+# --- Letterboxd: the folder and the ZIP, twice -------------------------------
+mkdir -p lb/comments/tosee
+printf 'cinetrove\r\nquonwerk\r\n1\r\nSalt and Cedar\r\nSare\r\n\r\n2011\r\n\r\n\r\n6 0\r\n' >lb/tosee.cta
+printf 'Recommended by Ana.' >"lb/comments/tosee/Salt and Cedar.ctc"
+cp -R lb lb-dry
+before=$(snapshot lb-dry)
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd.zip" --into lb-dry --dry-run
+contains out "Dry run: nothing was written."
+grep -v '^Dry run' out | sed 's|letterboxd\.zip|letterboxd|' >dry-summary
+[ "$before" = "$(snapshot lb-dry)" ] || fail "a dry run changed files"
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd.zip" --into lb
+diff <(sed 's|letterboxd\.zip|letterboxd|' out) dry-summary || fail "the dry run's summary differs"
+contains out "Seen list: 5 added (1 moved from the to-see list)"
+contains out "Unrated, rated \"Bun\": 1"
+contains out "Glass Harbour ($fixtures/letterboxd.zip/watchlist.csv, line 3): already in the seen list"
+# Salt and Cedar: 4.5 stars = 9 points = Excelent (4), three diary rows.
+[ "$(numbers_of 'Salt and Cedar' lb/filme.cta)" = '4 3' ] ||
+  fail "Salt and Cedar is not Excelent with 3 viewings"
+[ "$(numbers_of Lanterns lb/filme.cta)" = '3 1' ] ||
+  fail "Lanterns, only in the diary at 3.5 stars, is not Foarte bun with 1 viewing"
+[ ! -e "lb/comments/tosee/Salt and Cedar.ctc" ] || fail "the moved film's to-see comment stayed"
+printf 'Recommended by Ana.\r\r\n\r\r\nBetter the second time.\r\r\nThe "harbour" scene, again.' >expected-comment
+cmp "lb/comments/filme/Salt and Cedar.ctc" expected-comment || fail "the moved comment is wrong"
+before=$(snapshot lb)
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd" --into lb
+contains out "Seen list: 0 added"
+contains out "To-see list: 0 added"
+[ "$before" = "$(snapshot lb)" ] || fail "importing the Letterboxd export twice changed files"
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd" --into lb-folder
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd.zip" --into lb-zip
+diff -r lb-folder lb-zip || fail "the folder and the ZIP give different catalogues"
+
+# --- export csv, import csv: the same bytes ---------------------------------
+catalogue=$fixtures/catalogue
+expect_status 0 "$convert" export csv films.csv --from "$catalogue"
+contains out "6 films written to films.csv"
+[ "$(head -c 3 films.csv | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "no byte-order mark"
+[ "$(head -n 1 films.csv | tail -c +4)" = $'Lista,Titlu original,Titlu,Tara,An,Regia,Distributia,Calificativ,Vizionari,Comentariu\r' ] ||
+  fail "the CSV header is wrong"
+mkdir rebuilt
+expect_status 0 "$convert" import csv films.csv --into rebuilt
+diff -r "$catalogue" rebuilt || fail "export csv and import csv did not rebuild the catalogue"
+
+# --- export letterboxd, export tellico --------------------------------------
+expect_status 0 "$convert" export letterboxd seen.csv --from "$catalogue"
+contains out "4 films written to seen.csv"
+contains seen.csv "Title,Year,Directors,Rating10,Rewatch,Review"
+contains seen.csv "Pădurea de sticlă,1983,Viorica Stanciu,10,true,\"Revăzut în 2019."
+contains seen.csv "\"Zöld, \"\"kert\"\"\",1971,Ágnes Kertész,7,false,"
+expect_status 0 "$convert" export tellico films.tc --from "$catalogue"
+unzip -p films.tc tellico.xml >tellico.xml
+xmllint --noout --dtdvalid "$fixtures/tellico-export.dtd" tellico.xml || fail "tellico.xml is not valid"
+[ "$(grep -c '<entry id=' tellico.xml)" -eq 6 ] || fail "not six entries"
+
+# --- stats ------------------------------------------------------------------
+expect_status 0 "$convert" stats "$catalogue" --csv
+contains out "list,vazute,4"
+contains out "list,de vazut,2"
+contains out "viewings,total,7"
+[ "$(grep '^most viewed' out | head -n 1)" = $'most viewed,Pădurea de sticlă,3\r' ] || fail "the most viewed film"
+contains out "decade,(no year),2"
+
+# --- check: whole, and the line of each fault -------------------------------
+expect_status 0 "$convert" check "$catalogue"
+contains out "$catalogue/filme.cta: whole, 4 films"
+header=$'cinetrove\r\nquonwerk\r\n'
+record=$'A\r\nT\r\nRO\r\n1999\r\nD\r\nC\r\n2 1\r\n'
+check_fault() {  # NAME BYTES LINE EXPECTED
+  mkdir -p "faults/$1"
+  cp "$catalogue/tosee.cta" "faults/$1/"
+  printf '%s' "$2" >"faults/$1/filme.cta"
+  expect_status 1 "$convert" check "faults/$1"
+  contains out "faults/$1/filme.cta, line $3: expected $4"
+  contains out "faults/$1/tosee.cta: whole, 2 films"
+}
+check_fault magic $'cinetrove\r\nquonwerc\r\n1\r\n' 2 'the word "quonwerk"'
+check_fault count "${header}"$'\r\nmany\r\n' 4 "a count"
+check_fault text "${header}2"$'\r\n'"${record}B"$'\r\nT\r\n' 13 "a text line"
+check_fault numbers "${header}1"$'\r\nA\r\nT\r\n\r\n\r\n\r\n\r\n2 one\r\n' 10 "two whole numbers"
+check_fault trailing "${header}1"$'\r\n'"${record}"$'\r\nB\r\n' 12 "the end of the file"
+mkdir faults/missing
+expect_status 1 "$convert" check faults/missing
+contains out "faults/missing/filme.cta: cannot be opened for reading"
+
+# --- refusals: which file, which line, why; nothing written -----------------
+cp -R lb refused
+printf 'cinetrove\r\nquonwerk\r\n3\r\nA\r\n' >refused/tosee.cta
+before=$(snapshot refused)
+expect_status 1 "$convert" import imdb "$imdb/list-2024.csv" --into refused
+contains err "refused/tosee.cta, line 5: the archive does not read whole: expected a text line"
+[ "$before" = "$(snapshot refused)" ] || fail "a refused import changed files"
+printf 'Const,Title,Your Rating\ntt1,Good,7\ntt2,Bad,eleven\n' >bad.csv
+expect_status 1 "$convert" import imdb bad.csv --into refused
+contains err "bad.csv, line 3: \"Your Rating\" is \"eleven\", not a whole number from 1 to 10"
+[ "$before" = "$(snapshot refused)" ] || fail "a refused file changed the catalogue"
+expect_status 1 "$convert" import letterboxd missing.zip --into refused
+contains err "missing.zip"
+expect_status 2 "$convert" import imdb
+expect_status 2 "$convert" import imdb bad.csv --unrated Minunat
+expect_status 2 "$convert" frobnicate
+expect_status 0 "$convert" export tellico --help
+contains out "--from"
+echo "cinetrove-convert: every check passed"
