@@ -186,6 +186,9 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(m_pClient);
         combo->setEditable(!c.HasStyle("CBS_DROPDOWNLIST"));
+        // The field keeps what is typed, letter for letter: a drop-down
+        // combo box completes nothing on its own.
+        if (combo->isEditable()) combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setDuplicatesEnabled(true);
         if (const auto it = m_template.initialStrings.find(id); it != m_template.initialStrings.end())
