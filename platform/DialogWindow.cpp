@@ -26,7 +26,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
+
+// An edit box takes a text of any length; the toolkit would cut it at 32,767
+// characters, losing the rest of a long title or path without a word.
+constexpr int kNoTextLimit = std::numeric_limits<int>::max();
 
 // The dialog font: the template's face where the system has it, else the
 // system's sans face, at the template's size.
@@ -175,6 +181,7 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         } else {
             auto* edit = new QLineEdit(m_pClient);
             edit->setReadOnly(c.HasStyle("ES_READONLY"));
+            edit->setMaxLength(kNoTextLimit);
             // A single-line box holds one line: pasted text stops at its first line break.
             connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& typed) {
                 const qsizetype cut = FirstLineBreak(typed);
@@ -188,7 +195,10 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         combo->setEditable(!c.HasStyle("CBS_DROPDOWNLIST"));
         // The field keeps what is typed, letter for letter: a drop-down
         // combo box completes nothing on its own.
-        if (combo->isEditable()) combo->setCompleter(nullptr);
+        if (combo->isEditable()) {
+            combo->setCompleter(nullptr);
+            combo->lineEdit()->setMaxLength(kNoTextLimit);
+        }
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setDuplicatesEnabled(true);
         if (const auto it = m_template.initialStrings.find(id); it != m_template.initialStrings.end())

@@ -8,6 +8,7 @@
 #include "ResourceScript.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -208,6 +209,40 @@ TEST_F(Dialogs, MultiLineEditGivesCrLfAndTheExactTextItWasGiven)
         EXPECT_EQ(memo.GetWindowText(), "typed\r\nlines");
         automation::PressKey(d, 12, automation::Key::Enter);  // a new line, not OK
         EXPECT_TRUE(d.IsModalRunning());
+    });
+}
+
+// Edit boxes take a text of any length and show the start of what the
+// program puts in them; typing goes on where the cursor stands.
+TEST_F(Dialogs, EditBoxesHoldLongTextsWholeAndShowTheirStart)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        const std::string longText = std::string(39999, 'x') + "y";
+        d.GetDlgItem(10)->SetWindowText(longText);
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), longText);
+        const auto* edit = qobject_cast<QLineEdit*>(d.GetDlgItem(10)->GetSafeWidget());
+        EXPECT_EQ(edit->cursorPosition(), 0);
+        automation::TypeText(d, 10, "ab");
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "ab" + longText);
+        automation::SetText(d, 13, longText);
+        EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), longText);
+        automation::SetText(d, 10, longText);
+        automation::TypeText(d, 10, "z");
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), longText + "z");
+    });
+}
+
+// The comment box gives back every byte it holds: a no-break space loaded
+// or typed stays one, where the toolkit's plain text makes it a space.
+TEST_F(Dialogs, MultiLineEditKeepsNoBreakSpacesLoadedAndTyped)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        CEdit& memo = static_cast<TestDlg*>(&d)->m_editMemo;
+        memo.SetWindowText("a\xA0" "b\r\nc");
+        automation::TypeText(d, 12, "\xC2\xA0" "d\n");
+        EXPECT_EQ(memo.GetWindowText(), "\xA0" "d\r\na\xA0" "b\r\nc");
     });
 }
 
