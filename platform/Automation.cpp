@@ -224,6 +224,8 @@ Result SelectRows(CDialog& dialog, const std::vector<int>& rows)
         chosen.select(view->model()->index(row, 0), view->model()->index(row, columns - 1));
     }
     selection->select(chosen, QItemSelectionModel::Select);
+    // The row clicked last carries the focus, from where the keys move on.
+    if (!rows.empty()) selection->setCurrentIndex(view->model()->index(rows.back(), 0), QItemSelectionModel::NoUpdate);
     return Result::Done;
 }
 

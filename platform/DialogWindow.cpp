@@ -1,5 +1,6 @@
 #include "QtBridge.h"
 
+#include "ReportListView.h"
 #include "ResourceScript.h"
 #include "WinApp.h"
 
@@ -209,7 +210,7 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         break;
     }
     case ControlKind::ListView: {
-        auto* view = new QTableView(m_pClient);
+        auto* view = new ReportListView(m_pClient);
         auto* model = new ReportListModel(view);
         view->setModel(model);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -340,24 +341,28 @@ QMenu* DialogWindow::SystemMenu()
 {
     if (m_pSystemMenu) return m_pSystemMenu;
     // Window managers keep the system menu to themselves, so the window
-    // carries its own: a button at the start of the menu bar, also opened
-    // with Alt+Space. It starts with the close item, as a system menu does.
+    // carries its own: the first menu of the menu bar, shown as the window's
+    // icon, also opened with Alt+Space. A manager that keeps Alt+Space as
+    // well leaves the menu bar's keys: Alt+F opens File, and Left from there
+    // reaches this menu, as on the platform the program comes from. It
+    // starts with the close item, as a system menu does.
     m_pSystemMenu = new QMenu(this);
     QAction* close = m_pSystemMenu->addAction(QStringLiteral("&Close"));
     close->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
     connect(close, &QAction::triggered, this, [this] { m_pOwner->OnSysCommand(SC_CLOSE, 0); });
-    auto* button = new QToolButton(this);
-    button->setIcon(windowIcon());
-    button->setAutoRaise(true);
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setMenu(m_pSystemMenu);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAccessibleName(windowTitle());
-    connect(this, &QWidget::windowIconChanged, button, &QToolButton::setIcon);
-    if (m_pMenuBar) m_pMenuBar->setCornerWidget(button, Qt::TopLeftCorner);
+    QAction* menuAction = m_pSystemMenu->menuAction();
+    menuAction->setIcon(windowIcon());
+    menuAction->setToolTip(windowTitle());
+    connect(this, &QWidget::windowIconChanged, menuAction, &QAction::setIcon);
+    if (m_pMenuBar) {
+        const QList<QAction*> menus = m_pMenuBar->actions();
+        m_pMenuBar->insertMenu(menus.isEmpty() ? nullptr : menus.front(), m_pSystemMenu);
+    }
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), this);
-    connect(shortcut, &QShortcut::activated, this,
-            [this, button] { m_pSystemMenu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
+    connect(shortcut, &QShortcut::activated, this, [this, menuAction] {
+        const QRect item = m_pMenuBar ? m_pMenuBar->actionGeometry(menuAction) : QRect();
+        m_pSystemMenu->popup(item.isValid() ? m_pMenuBar->mapToGlobal(item.bottomLeft()) : mapToGlobal(QPoint(0, 0)));
+    });
     return m_pSystemMenu;
 }
 

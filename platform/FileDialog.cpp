@@ -1,6 +1,7 @@
 #include "FileDialog.h"
 
 #include "CurrentDirectory.h"
+#include "FocusReturn.h"
 #include "ModalDriver.h"
 #include "QtBridge.h"
 #include "Wnd.h"
@@ -43,6 +44,7 @@ INT_PTR CFileDialog::DoModal()
     if (start.empty()) AfxGetCurrentDirectory(start);
     std::string chosen;
     bool ok = false;
+    const FocusReturn focusReturn;
     if (CModalDriver* driver = AfxGetModalDriver()) {
         ok = driver->RunFileDialog(m_strFilter, start, chosen);
     } else {

@@ -1,5 +1,6 @@
 #include "Wnd.h"
 
+#include "FocusReturn.h"
 #include "ModalDriver.h"
 #include "QtBridge.h"
 #include "WinApp.h"
@@ -49,6 +50,7 @@ void CWnd::SetFocus()
 namespace {
 int ShowMessageBox(QWidget* pOwner, const std::string& strText, const std::string& strCaption)
 {
+    const FocusReturn focusReturn;
     if (CModalDriver* driver = AfxGetModalDriver()) {
         driver->RunMessageBox(strCaption, strText);
         return IDOK;
