@@ -68,6 +68,40 @@ private:
     int m_nID;
 };
 
+// The arrow keys on a radio button go to the previous or next button of its
+// group in template order, wrapping round, and select it, wherever the
+// buttons stand: the toolkit would look for a button in the arrow's
+// direction, and find none beside a group laid out in a row.
+class RadioArrowKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* radio = qobject_cast<QRadioButton*>(watched);
+        if (!radio || event->type() != QEvent::KeyPress || !radio->group()) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        int step = 0;
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) step = -1;
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right) step = 1;
+        if (step == 0) return false;
+        const QList<QAbstractButton*> buttons = radio->group()->buttons();
+        const auto count = buttons.size();
+        const auto at = buttons.indexOf(radio);
+        for (qsizetype k = 1; k < count; ++k) {
+            QAbstractButton* next = buttons[((at + step * k) % count + count) % count];
+            if (next->isEnabled() && next->isVisible()) {
+                next->setFocus(Qt::TabFocusReason);
+                if (!next->isChecked()) next->click();
+                break;
+            }
+        }
+        return true;
+    }
+};
+
 }  // namespace
 
 QIcon LoadIconResource(int nID);
@@ -166,6 +200,8 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         radio->setAutoExclusive(false);
         if (!m_pRadioGroup || c.HasStyle("WS_GROUP")) m_pRadioGroup = new QButtonGroup(this);
         m_pRadioGroup->addButton(radio);
+        if (!m_pRadioKeys) m_pRadioKeys = new RadioArrowKeys(this);
+        radio->installEventFilter(m_pRadioKeys);
         connect(radio, &QRadioButton::clicked, this, sendClicked);
         widget = radio;
         break;
