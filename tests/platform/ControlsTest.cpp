@@ -3,11 +3,19 @@
 #include "Automation.h"
 #include "Controls.h"
 #include "Dialog.h"
+#include "FileDialog.h"
 #include "ListCtrl.h"
 #include "ModalDriver.h"
 #include "ResourceScript.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -286,6 +294,51 @@ TEST_F(Dialogs, EveryControlIsNamedByItsLabelForScreenReaders)
         EXPECT_EQ(name(1029), "Filme");
     };
     dlg.DoModal();
+}
+
+// Keys typed into the toolkit's file dialog, as a person types them: the
+// dialog has its turn between the keys, and time to read a folder.
+void TypeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QCoreApplication::processEvents();
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(widget, &enter);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// A folder typed and entered in the file dialog opens it; the file name
+// typed next names a file in it, and that is the path the dialog gives.
+TEST(FileDialog, AFolderEnteredThenANameGiveTheFileInThatFolder)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("sub")));
+    QFile file(root.filePath(QStringLiteral("sub/filme.cta")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "CTA - Cinetrove Archive|*.cta||");
+    dlg.m_strInitialDir = root.path().toStdString();
+    QString typedAfterFolder;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        TypeInto(name, QStringLiteral("sub"));
+        typedAfterFolder = name->text();
+        TypeInto(name, QStringLiteral("filme.cta"));
+        // The first Enter may go to the completer's list of names.
+        if (dialog->isVisible()) TypeInto(name, QString());
+        if (dialog->isVisible()) dialog->reject();
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(typedAfterFolder, QString());
+    EXPECT_EQ(dlg.GetPathName(), QDir(root.path()).absoluteFilePath(QStringLiteral("sub/filme.cta")).toStdString());
 }
 
 }  // namespace
