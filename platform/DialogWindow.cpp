@@ -1,5 +1,7 @@
 #include "QtBridge.h"
 
+#include "DialogPushButton.h"
+#include "GroupFrame.h"
 #include "ReportListView.h"
 #include "ResourceScript.h"
 #include "WinApp.h"
@@ -139,6 +141,11 @@ DialogWindow::DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget*
     layout->addWidget(m_pClient);
 
     for (const auto& control : tmpl.controls) BuildControl(control);
+    // The mark of the button Enter presses follows the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        for (const auto& [id, control] : m_controls)
+            if (dynamic_cast<DialogPushButton*>(control)) control->update();
+    });
     NameControls();
     // Group boxes frame the controls drawn over them.
     for (QGroupBox* group : m_pClient->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) group->lower();
@@ -178,10 +185,10 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         widget = new QLabel(text, m_pClient);
         break;
     case ControlKind::GroupBox:
-        widget = new QGroupBox(text, m_pClient);
+        widget = new GroupFrame(text, m_pClient);
         break;
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(text, m_pClient);
+        auto* button = new DialogPushButton(text, m_pClient);
         button->setAutoDefault(false);
         button->setDefault(c.HasStyle("BS_DEFPUSHBUTTON"));
         connect(button, &QPushButton::clicked, this, sendClicked);

@@ -1,10 +1,12 @@
 #include "Wnd.h"
 
+#include "DialogPushButton.h"
 #include "FocusReturn.h"
 #include "ModalDriver.h"
 #include "QtBridge.h"
 #include "WinApp.h"
 
+#include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -48,6 +50,19 @@ void CWnd::SetFocus()
 }
 
 namespace {
+// A small box is at least as wide as its caption with the caption's icon
+// and buttons, so that the caption is never cut.
+void WidenToCaption(QMessageBox& box)
+{
+    constexpr int kCaptionExtras = 120;  // the icon and the buttons of the caption
+    QFont captionFont = box.font();
+    captionFont.setBold(true);
+    const int width = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()) + kCaptionExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 int ShowMessageBox(QWidget* pOwner, const std::string& strText, const std::string& strCaption)
 {
     const FocusReturn focusReturn;
@@ -55,15 +70,19 @@ int ShowMessageBox(QWidget* pOwner, const std::string& strText, const std::strin
         driver->RunMessageBox(strCaption, strText);
         return IDOK;
     }
-    QMessageBox box(pOwner);
+    // A box shown before its owner has appeared stands where the owner will
+    // open, centred on the screen; the hidden owner has no place yet.
+    QMessageBox box(pOwner && pOwner->isVisible() ? pOwner : nullptr);
     box.setWindowTitle(ToQt(strCaption));
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQt(strText));
     box.setIcon(QMessageBox::NoIcon);
-    box.setStandardButtons(QMessageBox::Ok);
-    // A plain OK: no icon on the box, none on its button either.
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    // A plain OK, no icon on it, marked as the button Enter presses.
+    auto* ok = new DialogPushButton(QStringLiteral("OK"), &box);
+    box.addButton(ok, QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    WidenToCaption(box);
     box.exec();
     return IDOK;
 }
