@@ -6,7 +6,7 @@ set -euo pipefail
 run_packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth)
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev imagemagick
-               dpkg-dev desktop-file-utils appstream xdotool)
+               dpkg-dev desktop-file-utils appstream xdotool openbox python3)
 
 case "${1:-test}" in
   run) wanted=("${run_packages[@]}") ;;
