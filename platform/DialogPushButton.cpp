@@ -7,8 +7,10 @@ DialogPushButton::DialogPushButton(const QString& text, QWidget* pParent) : QPus
 bool DialogPushButton::IsEnterTarget() const
 {
     if (!isEnabled()) return false;
-    if (hasFocus()) return true;
+    // The window's focus widget, whether or not the window is active: an
+    // inactive dialog keeps its mark.
     const QWidget* focused = window()->focusWidget();
+    if (focused == this) return true;
     return isDefault() && !qobject_cast<const QPushButton*>(focused);
 }
 

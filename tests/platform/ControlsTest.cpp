@@ -6,16 +6,20 @@
 #include "FileDialog.h"
 #include "ListCtrl.h"
 #include "ModalDriver.h"
+#include "QtBridge.h"
 #include "ResourceScript.h"
+#include "ToolBarCtrl.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -294,6 +298,63 @@ TEST_F(Dialogs, EveryControlIsNamedByItsLabelForScreenReaders)
         EXPECT_EQ(name(1029), "Filme");
     };
     dlg.DoModal();
+}
+
+// The button Enter would press carries a dark frame: the default button
+// while the focus is elsewhere, the push button that has the focus. The
+// toolbar's buttons share the width of the widest label.
+TEST_F(Dialogs, TheButtonEnterPressesIsFramedAndToolbarButtonsShareOneWidth)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        QWidget* ok = d.GetDlgItem(IDOK)->GetSafeWidget();
+        QWidget* cancel = d.GetDlgItem(IDCANCEL)->GetSafeWidget();
+        // The left edge half-way down: the frame's colour, or the button's face.
+        const auto edge = [](QWidget* button) {
+            const QImage image = button->grab().toImage();
+            return qGray(image.pixel(0, image.height() / 2));
+        };
+        d.GetDlgItem(10)->SetFocus();
+        EXPECT_LT(edge(ok), 60);
+        EXPECT_GT(edge(cancel), 60);
+        d.GetDlgItem(IDCANCEL)->SetFocus();
+        EXPECT_GT(edge(ok), 60);
+        EXPECT_LT(edge(cancel), 60);
+
+        CToolBarCtrl toolBar;
+        ASSERT_TRUE(toolBar.Create(WS_CHILD | WS_VISIBLE, CRect{}, &d, 2000));
+        toolBar.AddStrings("New\0Clear List\0A\0");
+        const TBBUTTON buttons[] = {{-1, 2001, TBSTATE_ENABLED, TBSTYLE_BUTTON, 0},
+                                    {-1, 2002, TBSTATE_ENABLED, TBSTYLE_BUTTON, 1},
+                                    {-1, 2003, TBSTATE_ENABLED, TBSTYLE_BUTTON, 2}};
+        toolBar.AddButtons(3, buttons);
+        toolBar.AutoSize();
+        DialogWindow* window = d.GetDialogWindow();
+        const int width = window->CommandButton(2002)->width();
+        EXPECT_GE(width, window->CommandButton(2002)->fontMetrics().horizontalAdvance(QStringLiteral("Clear List")));
+        EXPECT_EQ(window->CommandButton(2001)->width(), width);
+        EXPECT_EQ(window->CommandButton(2003)->width(), width);
+    });
+}
+
+// A message box with a short text is as wide as its caption, so the caption
+// is not cut.
+TEST(MessageBox, IsAsWideAsItsCaption)
+{
+    const std::string caption = "Seteaza fisierele pentru filmele vazute si de vazut";
+    int boxWidth = 0;
+    int captionWidth = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QFont bold = box->font();
+        bold.setBold(true);
+        captionWidth = QFontMetrics(bold).horizontalAdvance(QString::fromStdString(caption));
+        boxWidth = box->width();
+        box->close();
+    });
+    CWnd().MessageBox("Da", caption.c_str());
+    EXPECT_GT(boxWidth, captionWidth);
 }
 
 // Keys typed into the toolkit's file dialog, as a person types them: the
