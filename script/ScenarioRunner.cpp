@@ -101,7 +101,14 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
 {
     using automation::Result;
     const bool bMain = AfxGetApp() && AfxGetApp()->m_pMainWnd == &dialog;
-    auto check = [&](Result result, int id) { CheckResult(action, result, id); };
+    auto check = [&](Result result, int id) {
+        switch (result) {
+        case Result::Done: return;
+        case Result::NoSuchControl: Fail(action.line, "no control " + std::to_string(id) + " in the active window");
+        case Result::Disabled: Fail(action.line, "control " + std::to_string(id) + " is disabled");
+        case Result::WrongKind: Fail(action.line, "control " + std::to_string(id) + " does not take this action");
+        }
+    };
     const std::string& verb = action.verb;
     int id = 0;
     if (verb == "set") {
@@ -149,6 +156,7 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
     }
 }
 
+// As PerformOnDialog's check, for the actions in functions of their own.
 void ScenarioRunner::CheckResult(const Action& action, automation::Result result, int id)
 {
     using automation::Result;
