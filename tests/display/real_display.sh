@@ -92,6 +92,11 @@ start() {  # start CASE FIXTURE
 stop() {
   kill "$app_pid" 2>/dev/null
   wait "$app_pid" 2>/dev/null
+  # In the sanitizer build a report ends up in the program's output.
+  if grep -q 'ERROR: [A-Za-z]*Sanitizer\|runtime error:' "$work.log"; then
+    fail "$case: a sanitizer report"
+    cat "$work.log"
+  fi
 }
 # The films of an archive, one line each: the record's lines joined by |.
 films() { tr -d '\r' <"$1" | tail -n +4 | paste -d '|' - - - - - - -; }
