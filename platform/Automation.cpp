@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 #include <QTableView>
 #include <QToolButton>
 
@@ -75,6 +76,7 @@ Result SetText(CDialog& dialog, int nID, const std::string& strUtf8)
         // Typing Enter in the box makes a line break, whatever the keys were.
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         memo->setPlainText(text);
+        memo->moveCursor(QTextCursor::End);
     } else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
         combo->setCurrentIndex(-1);
         combo->setEditText(text);
@@ -84,21 +86,124 @@ Result SetText(CDialog& dialog, int nID, const std::string& strUtf8)
     return Result::Done;
 }
 
-Result PressKey(CDialog& dialog, int nID, Key key)
+bool KeyFromName(const std::string& name, Key& key)
+{
+    static const std::pair<const char*, Key> names[] = {
+        {"Enter", Key::Enter}, {"Esc", Key::Escape}, {"Tab", Key::Tab},   {"Space", Key::Space},
+        {"Home", Key::Home},   {"End", Key::End},    {"Up", Key::Up},     {"Down", Key::Down},
+    };
+    for (const auto& [text, value] : names) {
+        if (name == text) {
+            key = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+struct KeyStroke {
+    int code;
+    QString text;
+};
+
+KeyStroke Stroke(Key key)
+{
+    switch (key) {
+    case Key::Enter: return {Qt::Key_Return, QStringLiteral("\r")};
+    case Key::Escape: return {Qt::Key_Escape, QStringLiteral("\x1b")};
+    case Key::Tab: return {Qt::Key_Tab, QStringLiteral("\t")};
+    case Key::Space: return {Qt::Key_Space, QStringLiteral(" ")};
+    case Key::Home: return {Qt::Key_Home, QString()};
+    case Key::End: return {Qt::Key_End, QString()};
+    case Key::Up: return {Qt::Key_Up, QString()};
+    case Key::Down: return {Qt::Key_Down, QString()};
+    }
+    return {Qt::Key_unknown, QString()};
+}
+
+// The key of a typed character: letters and digits by their own key, the
+// rest by its code point, as a keyboard layout reports them.
+KeyStroke Stroke(const QString& character)
+{
+    const char32_t cp = character.toUcs4().value(0);
+    if (cp >= 'a' && cp <= 'z') return {static_cast<int>(Qt::Key_A + (cp - 'a')), character};
+    if (cp == ' ') return {Qt::Key_Space, character};
+    if (cp < 0x80) return {static_cast<int>(cp), character};
+    return {static_cast<int>(QChar::toUpper(cp)), character};
+}
+
+bool StillOpen(CDialog& dialog) { return dialog.IsModalRunning() && dialog.GetDialogWindow(); }
+
+// Presses and releases one key on the widget; the application routes a key
+// its target leaves alone on to the parents, as the window system would.
+void Strike(CDialog& dialog, QWidget* target, const KeyStroke& stroke)
+{
+    QKeyEvent press(QEvent::KeyPress, stroke.code, Qt::NoModifier, stroke.text);
+    QApplication::sendEvent(target, &press);
+    if (!StillOpen(dialog)) return;  // the key ended the dialog
+    QKeyEvent release(QEvent::KeyRelease, stroke.code, Qt::NoModifier, stroke.text);
+    QApplication::sendEvent(target, &release);
+}
+
+// The widget a key goes to: the one with the focus in the dialog's window.
+QWidget* KeyTarget(DialogWindow* window, QWidget* fallback)
+{
+    QWidget* focused = window->focusWidget();
+    return focused ? focused : fallback;
+}
+
+Result FocusControl(CDialog& dialog, int nID, QWidget*& control)
 {
     DialogWindow* window = Window(dialog);
-    QWidget* control = window ? window->Control(nID) : nullptr;
+    control = window ? window->Control(nID) : nullptr;
     if (!control) return Result::NoSuchControl;
     if (!control->isEnabled()) return Result::Disabled;
+    // Keys reach the active window, whose focus widget knows it has the
+    // focus: completion and the like only work there.
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+    }
     control->setFocus(Qt::OtherFocusReason);
-    QWidget* target = control;
-    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit()) target = combo->lineEdit();
-    const int code = key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape;
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, key == Key::Enter ? QStringLiteral("\r") : QStringLiteral("\x1b"));
-    QApplication::sendEvent(target, &press);
-    if (dialog.IsModalRunning() && dialog.GetDialogWindow()) {
-        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier);
-        QApplication::sendEvent(target, &release);
+    return Result::Done;
+}
+}  // namespace
+
+Result PressKey(CDialog& dialog, int nID, Key key)
+{
+    QWidget* control = nullptr;
+    if (const Result result = FocusControl(dialog, nID, control); result != Result::Done) return result;
+    QWidget* target = KeyTarget(Window(dialog), control);
+    // Enter and Esc reach the field of a combo box, which hands on what it
+    // does not use.
+    if (auto* combo = qobject_cast<QComboBox*>(control);
+        combo && combo->lineEdit() && (key == Key::Enter || key == Key::Escape))
+        target = combo->lineEdit();
+    Strike(dialog, target, Stroke(key));
+    return Result::Done;
+}
+
+Result TypeText(CDialog& dialog, int nID, const std::string& strUtf8)
+{
+    QWidget* control = nullptr;
+    if (const Result result = FocusControl(dialog, nID, control); result != Result::Done) return result;
+    const QString text = QString::fromUtf8(strUtf8.data(), static_cast<qsizetype>(strUtf8.size()));
+    for (qsizetype i = 0; i < text.size() && StillOpen(dialog);) {
+        KeyStroke stroke;
+        if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n')) {
+            const bool pair = text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n');
+            i += pair ? 2 : 1;
+            stroke = Stroke(Key::Enter);
+        } else if (text[i] == QLatin1Char('\t')) {
+            ++i;
+            stroke = Stroke(Key::Tab);
+        } else {
+            const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            stroke = Stroke(text.mid(i, length));
+            i += length;
+        }
+        Strike(dialog, KeyTarget(Window(dialog), control), stroke);
     }
     return Result::Done;
 }
@@ -119,6 +224,8 @@ Result SelectRows(CDialog& dialog, const std::vector<int>& rows)
         chosen.select(view->model()->index(row, 0), view->model()->index(row, columns - 1));
     }
     selection->select(chosen, QItemSelectionModel::Select);
+    // The row clicked last carries the focus, from where the keys move on.
+    if (!rows.empty()) selection->setCurrentIndex(view->model()->index(rows.back(), 0), QItemSelectionModel::NoUpdate);
     return Result::Done;
 }
 

@@ -13,7 +13,11 @@ namespace automation {
 
 enum class Result { Done, NoSuchControl, Disabled, WrongKind };
 
-enum class Key { Enter, Escape };
+enum class Key { Enter, Escape, Tab, Space, Home, End, Up, Down };
+
+// The key of a scenario's name for it ("Enter", "Esc", "Tab", ...); false for
+// a name it does not know.
+bool KeyFromName(const std::string& name, Key& key);
 
 // A push button, check box (toggles) or radio button (selects) of the
 // template; in a window with a toolbar or menu, also a toolbar command or a
@@ -21,7 +25,14 @@ enum class Key { Enter, Escape };
 Result Click(CDialog& dialog, int nID);
 // Replaces the whole text of an edit box or combo box, as typing it would.
 Result SetText(CDialog& dialog, int nID, const std::string& strUtf8);
+// Presses and releases the key with the focus in control nID; the key then
+// does what it does there (Tab moves the focus, Space presses a button, ...).
 Result PressKey(CDialog& dialog, int nID, Key key);
+// Types a text into control nID, one key press per character, as a person
+// does: the control's completion, length limit and keys all apply. CR LF,
+// CR or LF is Enter, a tab is Tab; each key goes to the control that has the
+// focus by then. Stops when the dialog has ended.
+Result TypeText(CDialog& dialog, int nID, const std::string& strUtf8);
 // The close box of the caption.
 void Close(CDialog& dialog);
 // Selects exactly the given rows of the dialog's list view.

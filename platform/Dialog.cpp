@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "FocusReturn.h"
 #include "ModalDriver.h"
 #include "QtBridge.h"
 #include "WinApp.h"
@@ -37,6 +38,7 @@ void CDialog::DestroyWindow()
 
 INT_PTR CDialog::DoModal()
 {
+    const FocusReturn focusReturn;
     CreateFromTemplate();
     m_bRunning = true;
     m_nModalResult = -1;

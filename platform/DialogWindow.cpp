@@ -1,5 +1,8 @@
 #include "QtBridge.h"
 
+#include "DialogPushButton.h"
+#include "GroupFrame.h"
+#include "ReportListView.h"
 #include "ResourceScript.h"
 #include "WinApp.h"
 
@@ -26,7 +29,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
+
+// An edit box takes a text of any length; the toolkit would cut it at 32,767
+// characters, losing the rest of a long title or path without a word.
+constexpr int kNoTextLimit = std::numeric_limits<int>::max();
 
 // The dialog font: the template's face where the system has it, else the
 // system's sans face, at the template's size.
@@ -59,6 +68,40 @@ protected:
 private:
     CDialog* m_pOwner;
     int m_nID;
+};
+
+// The arrow keys on a radio button go to the previous or next button of its
+// group in template order, wrapping round, and select it, wherever the
+// buttons stand: the toolkit would look for a button in the arrow's
+// direction, and find none beside a group laid out in a row.
+class RadioArrowKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* radio = qobject_cast<QRadioButton*>(watched);
+        if (!radio || event->type() != QEvent::KeyPress || !radio->group()) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        int step = 0;
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) step = -1;
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right) step = 1;
+        if (step == 0) return false;
+        const QList<QAbstractButton*> buttons = radio->group()->buttons();
+        const auto count = buttons.size();
+        const auto at = buttons.indexOf(radio);
+        for (qsizetype k = 1; k < count; ++k) {
+            QAbstractButton* next = buttons[((at + step * k) % count + count) % count];
+            if (next->isEnabled() && next->isVisible()) {
+                next->setFocus(Qt::TabFocusReason);
+                if (!next->isChecked()) next->click();
+                break;
+            }
+        }
+        return true;
+    }
 };
 
 }  // namespace
@@ -98,6 +141,11 @@ DialogWindow::DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget*
     layout->addWidget(m_pClient);
 
     for (const auto& control : tmpl.controls) BuildControl(control);
+    // The mark of the button Enter presses follows the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        for (const auto& [id, control] : m_controls)
+            if (dynamic_cast<DialogPushButton*>(control)) control->update();
+    });
     NameControls();
     // Group boxes frame the controls drawn over them.
     for (QGroupBox* group : m_pClient->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) group->lower();
@@ -137,10 +185,10 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         widget = new QLabel(text, m_pClient);
         break;
     case ControlKind::GroupBox:
-        widget = new QGroupBox(text, m_pClient);
+        widget = new GroupFrame(text, m_pClient);
         break;
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(text, m_pClient);
+        auto* button = new DialogPushButton(text, m_pClient);
         button->setAutoDefault(false);
         button->setDefault(c.HasStyle("BS_DEFPUSHBUTTON"));
         connect(button, &QPushButton::clicked, this, sendClicked);
@@ -159,6 +207,8 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         radio->setAutoExclusive(false);
         if (!m_pRadioGroup || c.HasStyle("WS_GROUP")) m_pRadioGroup = new QButtonGroup(this);
         m_pRadioGroup->addButton(radio);
+        if (!m_pRadioKeys) m_pRadioKeys = new RadioArrowKeys(this);
+        radio->installEventFilter(m_pRadioKeys);
         connect(radio, &QRadioButton::clicked, this, sendClicked);
         widget = radio;
         break;
@@ -175,6 +225,7 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         } else {
             auto* edit = new QLineEdit(m_pClient);
             edit->setReadOnly(c.HasStyle("ES_READONLY"));
+            edit->setMaxLength(kNoTextLimit);
             // A single-line box holds one line: pasted text stops at its first line break.
             connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& typed) {
                 const qsizetype cut = FirstLineBreak(typed);
@@ -186,6 +237,12 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(m_pClient);
         combo->setEditable(!c.HasStyle("CBS_DROPDOWNLIST"));
+        // The field keeps what is typed, letter for letter: a drop-down
+        // combo box completes nothing on its own.
+        if (combo->isEditable()) {
+            combo->setCompleter(nullptr);
+            combo->lineEdit()->setMaxLength(kNoTextLimit);
+        }
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setDuplicatesEnabled(true);
         if (const auto it = m_template.initialStrings.find(id); it != m_template.initialStrings.end())
@@ -196,7 +253,7 @@ void DialogWindow::BuildControl(const ControlTemplate& c)
         break;
     }
     case ControlKind::ListView: {
-        auto* view = new QTableView(m_pClient);
+        auto* view = new ReportListView(m_pClient);
         auto* model = new ReportListModel(view);
         view->setModel(model);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -327,24 +384,28 @@ QMenu* DialogWindow::SystemMenu()
 {
     if (m_pSystemMenu) return m_pSystemMenu;
     // Window managers keep the system menu to themselves, so the window
-    // carries its own: a button at the start of the menu bar, also opened
-    // with Alt+Space. It starts with the close item, as a system menu does.
+    // carries its own: the first menu of the menu bar, shown as the window's
+    // icon, also opened with Alt+Space. A manager that keeps Alt+Space as
+    // well leaves the menu bar's keys: Alt+F opens File, and Left from there
+    // reaches this menu, as on the platform the program comes from. It
+    // starts with the close item, as a system menu does.
     m_pSystemMenu = new QMenu(this);
     QAction* close = m_pSystemMenu->addAction(QStringLiteral("&Close"));
     close->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
     connect(close, &QAction::triggered, this, [this] { m_pOwner->OnSysCommand(SC_CLOSE, 0); });
-    auto* button = new QToolButton(this);
-    button->setIcon(windowIcon());
-    button->setAutoRaise(true);
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setMenu(m_pSystemMenu);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAccessibleName(windowTitle());
-    connect(this, &QWidget::windowIconChanged, button, &QToolButton::setIcon);
-    if (m_pMenuBar) m_pMenuBar->setCornerWidget(button, Qt::TopLeftCorner);
+    QAction* menuAction = m_pSystemMenu->menuAction();
+    menuAction->setIcon(windowIcon());
+    menuAction->setToolTip(windowTitle());
+    connect(this, &QWidget::windowIconChanged, menuAction, &QAction::setIcon);
+    if (m_pMenuBar) {
+        const QList<QAction*> menus = m_pMenuBar->actions();
+        m_pMenuBar->insertMenu(menus.isEmpty() ? nullptr : menus.front(), m_pSystemMenu);
+    }
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), this);
-    connect(shortcut, &QShortcut::activated, this,
-            [this, button] { m_pSystemMenu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
+    connect(shortcut, &QShortcut::activated, this, [this, menuAction] {
+        const QRect item = m_pMenuBar ? m_pMenuBar->actionGeometry(menuAction) : QRect();
+        m_pSystemMenu->popup(item.isValid() ? m_pMenuBar->mapToGlobal(item.bottomLeft()) : mapToGlobal(QPoint(0, 0)));
+    });
     return m_pSystemMenu;
 }
 

@@ -1,11 +1,14 @@
 #include "FileDialog.h"
 
 #include "CurrentDirectory.h"
+#include "FocusReturn.h"
 #include "ModalDriver.h"
 #include "QtBridge.h"
 #include "Wnd.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QStringList>
 
 #include <filesystem>
@@ -24,6 +27,24 @@ QString QtFilter(const std::string& filter)
     }
     return entries.join(QStringLiteral(";;"));
 }
+// The toolkit's own file dialog, with the name box of the platform the
+// program comes from: a folder typed and entered is opened and the box is
+// emptied, so the name typed next names a file in that folder instead of
+// being added to the folder's name.
+class OpenFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        const bool bFolder = !files.isEmpty() && QFileInfo(files.front()).isDir();
+        QFileDialog::accept();
+        if (bFolder && isVisible()) {
+            if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
+        }
+    }
+};
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt, const char* pszFileName,
@@ -43,10 +64,11 @@ INT_PTR CFileDialog::DoModal()
     if (start.empty()) AfxGetCurrentDirectory(start);
     std::string chosen;
     bool ok = false;
+    const FocusReturn focusReturn;
     if (CModalDriver* driver = AfxGetModalDriver()) {
         ok = driver->RunFileDialog(m_strFilter, start, chosen);
     } else {
-        QFileDialog dialog(m_pParent ? m_pParent->GetSafeWidget() : nullptr);
+        OpenFileDialog dialog(m_pParent ? m_pParent->GetSafeWidget() : nullptr);
         dialog.setAcceptMode(m_bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode(m_bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
                                                                       : QFileDialog::AnyFile);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTimer>
 
 QString ToQt(const std::string& ansi)
@@ -35,13 +36,23 @@ namespace {
 // showed for them, so that it gives them back unchanged until edited.
 constexpr const char* kGivenBytes = "cinetroveGivenBytes";
 constexpr const char* kGivenShown = "cinetroveGivenShown";
+
+// What a multi-line edit holds, every character as it is: the document's
+// plain text would turn a no-break space into a space.
+QString MemoText(const QPlainTextEdit* memo)
+{
+    QString text = memo->document()->toRawText();
+    for (QChar& ch : text)
+        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) ch = QLatin1Char('\n');
+    return text;
+}
 }  // namespace
 
 std::string GetWidgetText(const QWidget* pWidget)
 {
     if (const auto* edit = qobject_cast<const QLineEdit*>(pWidget)) return FromQt(edit->text());
     if (const auto* memo = qobject_cast<const QPlainTextEdit*>(pWidget)) {
-        const QString shown = memo->toPlainText();
+        const QString shown = MemoText(memo);
         const QVariant given = memo->property(kGivenBytes);
         if (given.isValid() && memo->property(kGivenShown).toString() == shown) {
             const QByteArray bytes = given.toByteArray();
@@ -62,7 +73,9 @@ std::string GetWidgetText(const QWidget* pWidget)
 void SetWidgetText(QWidget* pWidget, const std::string& ansi)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(pWidget)) {
+        // A box the program fills shows the start of its text.
         edit->setText(ToQt(ansi));
+        edit->setCursorPosition(0);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(pWidget)) {
         // The control shows a CR LF pair as one line break; a lone CR or LF as well.
         QString shown = ToQt(ansi);
@@ -70,9 +83,10 @@ void SetWidgetText(QWidget* pWidget, const std::string& ansi)
         shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         memo->setPlainText(shown);
         memo->setProperty(kGivenBytes, QByteArray(ansi.data(), static_cast<qsizetype>(ansi.size())));
-        memo->setProperty(kGivenShown, memo->toPlainText());
+        memo->setProperty(kGivenShown, MemoText(memo));
     } else if (auto* combo = qobject_cast<QComboBox*>(pWidget)) {
         combo->setEditText(ToQt(ansi));
+        if (combo->lineEdit()) combo->lineEdit()->setCursorPosition(0);
     } else if (auto* button = qobject_cast<QAbstractButton*>(pWidget)) {
         button->setText(ToQt(ansi));
     } else if (auto* group = qobject_cast<QGroupBox*>(pWidget)) {

@@ -105,6 +105,7 @@ private:
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pSystemMenu = nullptr;
     QButtonGroup* m_pRadioGroup = nullptr;
+    QObject* m_pRadioKeys = nullptr;  // the arrow keys of every radio button
     int m_nBaseX = 6;
     int m_nBaseY = 13;
     std::size_t m_nBuilt = 0;  // controls built so far, in template order

@@ -11,6 +11,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 // The images of the toolbar, cut from the strip; kept on the toolbar widget.
 constexpr const char* kImages = "cinetroveImages";
@@ -114,6 +116,17 @@ void CToolBarCtrl::AutoSize()
 {
     auto* bar = qobject_cast<QToolBar*>(m_pWidget);
     if (!bar || !bar->parentWidget()) return;
+    // The buttons share one width, the widest label's, as the platform's
+    // toolbar with texts has them.
+    int width = 0;
+    const QList<QToolButton*> buttons = bar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    for (const QToolButton* button : buttons) {
+        if (button->text().isEmpty()) continue;
+        const int label = button->fontMetrics().horizontalAdvance(button->text());
+        width = std::max({width, label + 8, button->iconSize().width() + 8, m_buttonSize.cx});
+    }
+    for (QToolButton* button : buttons)
+        if (!button->text().isEmpty()) button->setFixedWidth(width);
     // Along the top edge, across the window's width, as high as its buttons.
     bar->adjustSize();
     bar->setGeometry(0, 0, bar->parentWidget()->width(), bar->sizeHint().height());

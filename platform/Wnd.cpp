@@ -1,9 +1,12 @@
 #include "Wnd.h"
 
+#include "DialogPushButton.h"
+#include "FocusReturn.h"
 #include "ModalDriver.h"
 #include "QtBridge.h"
 #include "WinApp.h"
 
+#include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -59,23 +62,41 @@ QMessageBox::ButtonRole RoleOf(int nResult)
     }
 }
 
+// A small box is at least as wide as its caption with the caption's icon
+// and buttons, so that the caption is never cut.
+void WidenToCaption(QMessageBox& box)
+{
+    constexpr int kCaptionExtras = 120;  // the icon and the buttons of the caption
+    QFont captionFont = box.font();
+    captionFont.setBold(true);
+    const int width = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()) + kCaptionExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 int ShowMessageBox(QWidget* pOwner, const std::string& strText, const std::string& strCaption, UINT nType)
 {
+    const FocusReturn focusReturn;
     if (CModalDriver* driver = AfxGetModalDriver()) return driver->RunMessageBox(strCaption, strText, nType);
-    QMessageBox box(pOwner);
+    // A box shown before its owner has appeared stands where the owner will
+    // open, centred on the screen; the hidden owner has no place yet.
+    QMessageBox box(pOwner && pOwner->isVisible() ? pOwner : nullptr);
     box.setWindowTitle(ToQt(strCaption));
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQt(strText));
     box.setIcon(QMessageBox::NoIcon);
-    // Plain buttons with our own labels: no icon on the box, none on them.
+    // Plain buttons with our own labels, no icon on them; the first is the
+    // one Enter presses, and is marked so.
     const std::vector<MessageBoxButton> buttons = MessageBoxButtons(nType);
     std::vector<QPushButton*> pushButtons;
     for (const MessageBoxButton& button : buttons) {
-        pushButtons.push_back(box.addButton(QString::fromStdString(button.strLabel), RoleOf(button.nResult)));
-        pushButtons.back()->setIcon(QIcon());
+        pushButtons.push_back(new DialogPushButton(QString::fromStdString(button.strLabel), &box));
+        box.addButton(pushButtons.back(), RoleOf(button.nResult));
     }
     box.setDefaultButton(pushButtons.front());
     box.setEscapeButton(pushButtons.back());
+    WidenToCaption(box);
     box.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (box.clickedButton() == pushButtons[i]) return buttons[i].nResult;

@@ -134,11 +134,9 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
         if (!ParseId(action.rest, id)) Fail(action.line, "click needs a control id");
         check(automation::Click(dialog, id), id);
     } else if (verb == "key") {
-        std::string first, key;
-        SplitFirst(action.rest, first, key);
-        if (!ParseId(first, id)) Fail(action.line, "key needs a control id");
-        if (key != "Enter" && key != "Esc") Fail(action.line, "unknown key " + key);
-        check(automation::PressKey(dialog, id, key == "Enter" ? automation::Key::Enter : automation::Key::Escape), id);
+        PerformKey(dialog, action);
+    } else if (verb == "type") {
+        PerformType(dialog, action);
     } else if (verb == "close") {
         automation::Close(dialog);
     } else if (verb == "select") {
@@ -172,6 +170,47 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
     } else {
         Fail(action.line, "unknown action " + verb);
     }
+}
+
+// As PerformOnDialog's check, for the actions in functions of their own.
+void ScenarioRunner::CheckResult(const Action& action, automation::Result result, int id)
+{
+    using automation::Result;
+    switch (result) {
+    case Result::Done: return;
+    case Result::NoSuchControl: Fail(action.line, "no control " + std::to_string(id) + " in the active window");
+    case Result::Disabled: Fail(action.line, "control " + std::to_string(id) + " is disabled");
+    case Result::WrongKind: Fail(action.line, "control " + std::to_string(id) + " does not take this action");
+    }
+}
+
+void ScenarioRunner::PerformKey(CDialog& dialog, const Action& action)
+{
+    std::string first, name;
+    SplitFirst(action.rest, first, name);
+    int id = 0;
+    if (!ParseId(first, id)) Fail(action.line, "key needs a control id");
+    automation::Key key{};
+    if (!automation::KeyFromName(name, key)) Fail(action.line, "unknown key " + name);
+    CheckResult(action, automation::PressKey(dialog, id, key), id);
+}
+
+void ScenarioRunner::PerformType(CDialog& dialog, const Action& action)
+{
+    std::string first, text;
+    SplitFirst(action.rest, first, text);
+    int id = 0;
+    if (!ParseId(first, id)) Fail(action.line, "type needs a control id");
+    CheckResult(action, automation::TypeText(dialog, id, DecodeScenarioText(text)), id);
+}
+
+void ScenarioRunner::ShowSelection(const CCatalogDlg& main)
+{
+    std::string line = "selection";
+    for (int row = main.m_listCtrl.GetNextItem(-1, LVNI_SELECTED); row >= 0;
+         row = main.m_listCtrl.GetNextItem(row, LVNI_SELECTED))
+        line += " " + std::to_string(row);
+    PrintLine(line);
 }
 
 int ScenarioRunner::RunMessageBox(const std::string& caption, const std::string& text, UINT nType)
@@ -294,6 +333,10 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
             if (control.checkable) line += control.checked ? " checked" : " clear";
             PrintLine(line + " " + EscapeAnsi(control.text));
         }
+        return true;
+    }
+    if (what == "selection") {
+        ShowSelection(*main);
         return true;
     }
     if (what == "focus") {

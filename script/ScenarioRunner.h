@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Automation.h"
 #include "ModalDriver.h"
 
 #include <string>
@@ -34,6 +35,10 @@ private:
     [[noreturn]] void FailAtEnd(const std::string& reason);
 
     void PerformOnDialog(CDialog& dialog, const Action& action);
+    void CheckResult(const Action& action, automation::Result result, int id);
+    void PerformKey(CDialog& dialog, const Action& action);
+    void PerformType(CDialog& dialog, const Action& action);
+    static void ShowSelection(const CCatalogDlg& main);
     bool Show(const Action& action, Active active, CDialog* dialog);
     CCatalogDlg* MainWindow() const;
 

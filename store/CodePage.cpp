@@ -1,10 +1,45 @@
 #include "CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <unordered_map>
 
 namespace {
+
+struct FoldEntry {
+    char32_t cp;
+    unsigned char byte;
+};
+
+struct ComposeEntry {
+    char16_t base;
+    char16_t mark;
+    unsigned char byte;
+};
+
+#include "CodePageFold.inc"
+
+// The nearest letter of the code page for a character it lacks; 0 for none.
+unsigned char Fold(char32_t cp) {
+    const auto it = std::lower_bound(std::begin(kFold), std::end(kFold), cp,
+                                     [](const FoldEntry& e, char32_t value) { return e.cp < value; });
+    return it != std::end(kFold) && it->cp == cp ? it->byte : 0;
+}
+
+// The letter a base and a combining accent after it make; 0 for none.
+unsigned char Compose(char32_t base, char32_t mark) {
+    const auto it = std::lower_bound(std::begin(kCompose), std::end(kCompose), std::pair{base, mark},
+                                     [](const ComposeEntry& e, const std::pair<char32_t, char32_t>& value) {
+                                         return std::pair<char32_t, char32_t>{e.base, e.mark} < value;
+                                     });
+    return it != std::end(kCompose) && it->base == base && it->mark == mark ? it->byte : 0;
+}
+
+bool IsCombiningMark(char32_t cp) {
+    return (cp >= 0x0300 && cp <= 0x036F) || (cp >= 0x1AB0 && cp <= 0x1AFF) || (cp >= 0x1DC0 && cp <= 0x1DFF) ||
+           (cp >= 0x20D0 && cp <= 0x20FF) || (cp >= 0xFE20 && cp <= 0xFE2F);
+}
 
 // Windows-1250, bytes 0x80..0xFF. The five bytes the code page leaves
 // undefined (0x81, 0x83, 0x88, 0x90, 0x98) stand for the C1 controls of the
@@ -146,17 +181,30 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
+    char32_t cpLast = 0;  // the character the last byte written stands for
     while (pos < utf8.size()) {
         char32_t cp = 0;
+        unsigned char byte = '?';
         if (!DecodeUtf8(utf8, pos, cp)) {
-            out += '?';
+            cp = '?';
         } else if (cp < 0x80) {
-            out += static_cast<char>(cp);
+            byte = static_cast<unsigned char>(cp);
         } else if (const auto it = reverse.find(cp); it != reverse.end()) {
-            out += static_cast<char>(it->second);
-        } else {
-            out += '?';
+            byte = it->second;
+        } else if (IsCombiningMark(cp) && !out.empty()) {
+            // Decomposed text: the accent joins the letter before it when the
+            // code page has the two as one letter, else the letter stays bare.
+            // Once an accent is dropped, the ones after it belong to no letter
+            // of the page either.
+            const unsigned char composed = Compose(cpLast, cp);
+            if (composed) out.back() = static_cast<char>(composed);
+            cpLast = composed ? kHighHalf[composed - 0x80u] : 0;
+            continue;
+        } else if (const unsigned char nearest = Fold(cp)) {
+            byte = nearest;
         }
+        out += static_cast<char>(byte);
+        cpLast = byte < 0x80 ? byte : kHighHalf[byte - 0x80u];
     }
     return out;
 }

@@ -6,7 +6,11 @@
 // Texts of the catalogue are bytes in Windows-1250. These convert them to and
 // from UTF-8 with our own tables. Comma-below s and t (U+0218..U+021B) become
 // the cedilla forms that the code page has; every other character outside
-// the code page becomes '?'. Invalid UTF-8 sequences become '?' as well.
+// the code page becomes its nearest letter there (è to e, ñ to n, ø to o,
+// fullwidth Ａ to A, ‐ to -; the table and its rules are in
+// tools/make_codepage_fold.py), and '?' when it has none. A combining accent
+// joins the letter before it where the code page has the pair as one letter
+// and is dropped otherwise. Invalid UTF-8 sequences become '?'.
 std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
 

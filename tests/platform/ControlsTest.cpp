@@ -3,11 +3,24 @@
 #include "Automation.h"
 #include "Controls.h"
 #include "Dialog.h"
+#include "FileDialog.h"
 #include "ListCtrl.h"
 #include "ModalDriver.h"
+#include "QtBridge.h"
 #include "ResourceScript.h"
+#include "ToolBarCtrl.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -212,6 +225,40 @@ TEST_F(Dialogs, MultiLineEditGivesCrLfAndTheExactTextItWasGiven)
     });
 }
 
+// Edit boxes take a text of any length and show the start of what the
+// program puts in them; typing goes on where the cursor stands.
+TEST_F(Dialogs, EditBoxesHoldLongTextsWholeAndShowTheirStart)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        const std::string longText = std::string(39999, 'x') + "y";
+        d.GetDlgItem(10)->SetWindowText(longText);
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), longText);
+        const auto* edit = qobject_cast<QLineEdit*>(d.GetDlgItem(10)->GetSafeWidget());
+        EXPECT_EQ(edit->cursorPosition(), 0);
+        automation::TypeText(d, 10, "ab");
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "ab" + longText);
+        automation::SetText(d, 13, longText);
+        EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), longText);
+        automation::SetText(d, 10, longText);
+        automation::TypeText(d, 10, "z");
+        EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), longText + "z");
+    });
+}
+
+// The comment box gives back every byte it holds: a no-break space loaded
+// or typed stays one, where the toolkit's plain text makes it a space.
+TEST_F(Dialogs, MultiLineEditKeepsNoBreakSpacesLoadedAndTyped)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        CEdit& memo = static_cast<TestDlg*>(&d)->m_editMemo;
+        memo.SetWindowText("a\xA0" "b\r\nc");
+        automation::TypeText(d, 12, "\xC2\xA0" "d\n");
+        EXPECT_EQ(memo.GetWindowText(), "\xA0" "d\r\na\xA0" "b\r\nc");
+    });
+}
+
 TEST_F(Dialogs, ListRowsGoInAtTheGivenPlaceAndKeepOneColour)
 {
     TestDlg dlg;
@@ -252,6 +299,108 @@ TEST_F(Dialogs, EveryControlIsNamedByItsLabelForScreenReaders)
         EXPECT_EQ(name(1029), "Filme");
     };
     dlg.DoModal();
+}
+
+// The button Enter would press carries a dark frame: the default button
+// while the focus is elsewhere, the push button that has the focus. The
+// toolbar's buttons share the width of the widest label.
+TEST_F(Dialogs, TheButtonEnterPressesIsFramedAndToolbarButtonsShareOneWidth)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        QWidget* ok = d.GetDlgItem(IDOK)->GetSafeWidget();
+        QWidget* cancel = d.GetDlgItem(IDCANCEL)->GetSafeWidget();
+        // The left edge half-way down: the frame's colour, or the button's face.
+        const auto edge = [](QWidget* button) {
+            const QImage image = button->grab().toImage();
+            return qGray(image.pixel(0, image.height() / 2));
+        };
+        d.GetDlgItem(10)->SetFocus();
+        EXPECT_LT(edge(ok), 60);
+        EXPECT_GT(edge(cancel), 60);
+        d.GetDlgItem(IDCANCEL)->SetFocus();
+        EXPECT_GT(edge(ok), 60);
+        EXPECT_LT(edge(cancel), 60);
+
+        CToolBarCtrl toolBar;
+        ASSERT_TRUE(toolBar.Create(WS_CHILD | WS_VISIBLE, CRect{}, &d, 2000));
+        toolBar.AddStrings("New\0Clear List\0A\0");
+        const TBBUTTON buttons[] = {{-1, 2001, TBSTATE_ENABLED, TBSTYLE_BUTTON, 0},
+                                    {-1, 2002, TBSTATE_ENABLED, TBSTYLE_BUTTON, 1},
+                                    {-1, 2003, TBSTATE_ENABLED, TBSTYLE_BUTTON, 2}};
+        toolBar.AddButtons(3, buttons);
+        toolBar.AutoSize();
+        DialogWindow* window = d.GetDialogWindow();
+        const int width = window->CommandButton(2002)->width();
+        EXPECT_GE(width, window->CommandButton(2002)->fontMetrics().horizontalAdvance(QStringLiteral("Clear List")));
+        EXPECT_EQ(window->CommandButton(2001)->width(), width);
+        EXPECT_EQ(window->CommandButton(2003)->width(), width);
+    });
+}
+
+// A message box with a short text is as wide as its caption, so the caption
+// is not cut.
+TEST(MessageBox, IsAsWideAsItsCaption)
+{
+    const std::string caption = "Seteaza fisierele pentru filmele vazute si de vazut";
+    int boxWidth = 0;
+    int captionWidth = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QFont bold = box->font();
+        bold.setBold(true);
+        captionWidth = QFontMetrics(bold).horizontalAdvance(QString::fromStdString(caption));
+        boxWidth = box->width();
+        box->close();
+    });
+    CWnd().MessageBox("Da", caption.c_str());
+    EXPECT_GT(boxWidth, captionWidth);
+}
+
+// Keys typed into the toolkit's file dialog, as a person types them: the
+// dialog has its turn between the keys, and time to read a folder.
+void TypeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QCoreApplication::processEvents();
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(widget, &enter);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// A folder typed and entered in the file dialog opens it; the file name
+// typed next names a file in it, and that is the path the dialog gives.
+TEST(FileDialog, AFolderEnteredThenANameGiveTheFileInThatFolder)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("sub")));
+    QFile file(root.filePath(QStringLiteral("sub/filme.cta")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "CTA - Cinetrove Archive|*.cta||");
+    dlg.m_strInitialDir = root.path().toStdString();
+    QString typedAfterFolder;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        TypeInto(name, QStringLiteral("sub"));
+        typedAfterFolder = name->text();
+        TypeInto(name, QStringLiteral("filme.cta"));
+        // The first Enter may go to the completer's list of names.
+        if (dialog->isVisible()) TypeInto(name, QString());
+        if (dialog->isVisible()) dialog->reject();
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(typedAfterFolder, QString());
+    EXPECT_EQ(dlg.GetPathName(), QDir(root.path()).absoluteFilePath(QStringLiteral("sub/filme.cta")).toStdString());
 }
 
 }  // namespace

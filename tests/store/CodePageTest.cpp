@@ -50,10 +50,28 @@ TEST(CodePageTest, CommaBelowLettersBecomeTheirCedillaForms) {
 }
 
 TEST(CodePageTest, WhatTheCodePageLacksBecomesAQuestionMark) {
-    EXPECT_EQ(Utf8ToAnsi("señor"), "se?or");           // ñ is not in the code page
+    EXPECT_EQ(Utf8ToAnsi("Ωmega"), "?mega");           // no Latin letter near a Greek one
     EXPECT_EQ(Utf8ToAnsi("日本"), "??");                 // one '?' per character
     EXPECT_EQ(Utf8ToAnsi("a\xF0\x9F\x8E\xAC" "b"), "a?b");  // a four-byte character
     EXPECT_EQ(Utf8ToAnsi("\xC2\x80"), "?");              // U+0080 is no byte of the table
+}
+
+// Letters the code page lacks become their nearest letter of it, composed or
+// decomposed; marks become their code-page forms; only what has no such
+// letter, and no look-alike of a path separator, becomes '?'.
+TEST(CodePageTest, LettersOutsideTheCodePageBecomeTheirNearestLetter) {
+    EXPECT_EQ(Utf8ToAnsi("señor"), "senor");
+    EXPECT_EQ(Utf8ToAnsi("crème brûlée"), "creme brul\xE9" "e");  // é stays: the code page has it
+    EXPECT_EQ(Utf8ToAnsi("Åsa Øystein Ærø Œuvre Đorđe"), "Asa Oystein Aro Ouvre \xD0or\xF0" "e");
+    EXPECT_EQ(Utf8ToAnsi("ǍḈ"), "A\xC7");            // accents dropped until a letter of the page is left
+    EXPECT_EQ(Utf8ToAnsi("Ｆｉｌｍ ²"), "Film 2");          // fullwidth and superscript forms
+    EXPECT_EQ(Utf8ToAnsi("e\u0300 a\u0306 s\u0326 A\u030A\u0301"), "e \xE3 \xBA A");  // decomposed text
+    EXPECT_EQ(Utf8ToAnsi("\u0301x"), "?x");          // an accent with no letter before it
+    EXPECT_EQ(Utf8ToAnsi("a\u2010b\u2015c\u2032\u02BC\u201F"), "a-b\x97" "c'\x92\x93");
+    EXPECT_EQ(Utf8ToAnsi("\u2260 \uFF0F\uFF3C\u2215"), "? ???");  // ≠ is not =; no look-alike slashes
+    for (const char* text : {"èñÅ", "ø\u0301", "Ｚ\u2015"}) {  // what comes out converts to itself
+        EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(Utf8ToAnsi(text))), Utf8ToAnsi(text)) << text;
+    }
 }
 
 TEST(CodePageTest, InvalidUtf8BecomesAQuestionMark) {

@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""Writes store/CodePageFold.inc: the nearest Windows-1250 letter of every
+character the code page lacks, for Utf8ToAnsi. Run once when the table is to
+change; the output is committed, so the build needs no Unicode library.
+
+The rules, in order:
+  1. By hand (HAND below): letters with no decomposition whose look has a
+     clear nearest letter (ø to o, æ to a, œ to o, ð to đ, ł-like strokes),
+     and typographic marks to their code-page forms (‐ to -, ― to —, ′ to ').
+  2. Canonical decomposition: the character without its last accents, one
+     at a time, until it is a letter of the code page (ḉ to ç, ǎ to a, Å to A).
+  3. Compatibility decomposition to one character of the code page, the
+     accents dropped as in 2 (fullwidth Ａ to A, ² to 2, ﬀ is two letters
+     and stays out); a space only for a space.
+Only letters lose accents in 2 and 3 (≠ stays out rather than become =), and
+nothing becomes a control character or a slash or backslash (a look-alike
+slash in a path box must not name another folder). What has no entry
+becomes '?'.
+A second table composes a base and a following combining accent into the
+letter of the code page they make (a + U+0306 to ă), so that text in
+decomposed form converts as its composed form does; s and t with a comma
+below become the cedilla letters, as the composed ones do.
+"""
+import sys
+import unicodedata
+
+CP = 'cp1250'
+# The code page's characters, with the five undefined bytes standing for the
+# C1 controls of the same value, as store/CodePage.cpp has them.
+code_page = {}
+for b in range(256):
+    try:
+        ch = bytes([b]).decode(CP)
+    except UnicodeDecodeError:
+        ch = chr(b)
+    code_page[ch] = b
+
+COMMA_BELOW = {'\u0218': 'Ş', '\u0219': 'ş', '\u021A': 'Ţ', '\u021B': 'ţ'}
+
+HAND = {
+    'ø': 'o', 'Ø': 'O', 'æ': 'a', 'Æ': 'A', 'œ': 'o', 'Œ': 'O', 'ð': 'đ', 'Ð': 'Đ',
+    'ħ': 'h', 'Ħ': 'H', 'ı': 'i', 'ŀ': 'l', 'Ŀ': 'L', 'ĸ': 'k', 'ŋ': 'n', 'Ŋ': 'N',
+    'ŧ': 't', 'Ŧ': 'T', 'ƀ': 'b', 'Ɓ': 'B', 'ƈ': 'c', 'Ƈ': 'C', 'ƒ': 'f', 'Ƒ': 'F',
+    'ǥ': 'g', 'Ǥ': 'G', 'ɨ': 'i', 'Ɨ': 'I', 'ƚ': 'l', 'Ƚ': 'L', 'ɍ': 'r', 'Ɍ': 'R',
+    'ʉ': 'u', 'Ʉ': 'U', 'ȼ': 'c', 'Ȼ': 'C', 'ɇ': 'e', 'Ɇ': 'E', 'ɉ': 'j', 'Ɉ': 'J',
+    'ſ': 's', 'ǝ': 'e', 'ə': 'e', 'Ə': 'E', 'ȷ': 'j',
+    '\u2010': '-', '\u2011': '-', '\u2012': '-', '\u2015': '—', '\u2212': '-',
+    '\u2043': '-', '\u2027': '·', '\u2219': '·',
+    '\u201B': '‘', '\u201F': '“', '\u2032': "'", '\u2033': '"', '\u2035': '`',
+    '\u02BC': '’', '\u02BB': '‘', '\u02B9': "'", '\u02BA': '"', '\u02C6': '^',
+    '\u02DC': '~', '\u02C8': "'", '\u02CB': '`', '\u02CA': '´', '\u2039': '‹',
+    '\u00B2': '2', '\u00B3': '3', '\u00B9': '1', '\u2022': '•', '\u2023': '•',
+    '\u2043': '-', '\u25CF': '•', '\u00AA': 'a', '\u00BA': 'o', '\u00A1': '!',
+    '\u2024': '.', '\u3000': ' ',
+}
+
+
+def strip_to_code_page(decomposed, strip):
+    """The longest start of a decomposition, composed, that is one character
+    of the code page, accents dropped only when strip; None when none is."""
+    for end in range(len(decomposed), 0 if strip else len(decomposed) - 1, -1):
+        composed = unicodedata.normalize('NFC', decomposed[:end])
+        if len(composed) == 1 and composed in code_page:
+            rest = decomposed[end:]
+            if all(unicodedata.combining(c) for c in rest):
+                return composed
+    return None
+
+
+def nearest(ch):
+    if ch in HAND:
+        return HAND[ch]
+    # Only a letter loses its accents: a symbol with a stroke means another
+    # thing than without (≠ is not =).
+    strip = unicodedata.category(ch).startswith('L')
+    found = strip_to_code_page(unicodedata.normalize('NFD', ch), strip)
+    if found is None:
+        found = strip_to_code_page(unicodedata.normalize('NFKD', ch), strip)
+        if found == ' ' and unicodedata.category(ch) != 'Zs':
+            found = None
+    # No control character, and no path separator: a look-alike slash
+    # typed into a path box must not reach another folder.
+    if found is not None and (unicodedata.category(found).startswith('C') or found in '/\\'):
+        found = None
+    return found
+
+
+fold = []
+for cp in range(0xA0, 0x30000):
+    ch = chr(cp)
+    if ch in code_page or ch in COMMA_BELOW or 0xD800 <= cp <= 0xDFFF:
+        continue
+    target = nearest(ch)
+    if target is not None:
+        fold.append((cp, code_page[target], unicodedata.name(ch, '')))
+
+compose = []
+for ch, b in code_page.items():
+    if b < 0x80:
+        continue
+    decomposed = unicodedata.normalize('NFD', ch)
+    if len(decomposed) < 2:
+        continue
+    base = unicodedata.normalize('NFC', decomposed[:-1])
+    if len(base) == 1:
+        compose.append((ord(base), ord(decomposed[-1]), b, unicodedata.name(ch)))
+for base, letter in (('S', 'Ş'), ('s', 'ş'), ('T', 'Ţ'), ('t', 'ţ')):
+    compose.append((ord(base), 0x0326, code_page[letter], 'comma below as cedilla: ' + letter))
+compose.sort()
+
+out = sys.stdout
+out.write('// Generated by tools/make_codepage_fold.py from the Unicode %s tables;\n'
+          '// edit the script, not this file.\n\n' % unicodedata.unidata_version)
+out.write('// The nearest Windows-1250 byte of each character the code page lacks.\n')
+out.write('constexpr FoldEntry kFold[] = {\n')
+for cp, b, name in fold:
+    out.write('    {0x%05X, 0x%02X},  // %s\n' % (cp, b, name.lower()))
+out.write('};\n\n')
+out.write('// A letter and the combining accent after it, composed.\n')
+out.write('constexpr ComposeEntry kCompose[] = {\n')
+for base, mark, b, name in compose:
+    out.write('    {0x%04X, 0x%04X, 0x%02X},  // %s\n' % (base, mark, b, name.lower()))
+out.write('};\n')
