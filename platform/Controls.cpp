@@ -33,30 +33,28 @@ void CButton::SetCheck(int nCheck)
     if (auto* button = qobject_cast<QAbstractButton*>(m_pWidget)) button->setChecked(nCheck != 0);
 }
 
-int CComboBox::AddString(const std::string& strItem)
+QComboBox* CComboBox::Combo() const
 {
     auto* combo = qobject_cast<QComboBox*>(m_pWidget);
-    if (!combo) return -1;
+    AfxAssertAttached(combo != nullptr, "CComboBox");
+    return combo;
+}
+
+int CComboBox::AddString(const std::string& strItem)
+{
+    QComboBox* combo = Combo();
     combo->addItem(ToQt(strItem));
     return combo->count() - 1;
 }
 
-int CComboBox::GetCount() const
-{
-    const auto* combo = qobject_cast<const QComboBox*>(m_pWidget);
-    return combo ? combo->count() : 0;
-}
+int CComboBox::GetCount() const { return Combo()->count(); }
 
-int CComboBox::GetCurSel() const
-{
-    const auto* combo = qobject_cast<const QComboBox*>(m_pWidget);
-    return combo ? combo->currentIndex() : -1;
-}
+int CComboBox::GetCurSel() const { return Combo()->currentIndex(); }
 
 int CComboBox::SetCurSel(int nSelect)
 {
-    auto* combo = qobject_cast<QComboBox*>(m_pWidget);
-    if (!combo || nSelect < -1 || nSelect >= combo->count()) return -1;
+    QComboBox* combo = Combo();
+    if (nSelect < -1 || nSelect >= combo->count()) return -1;
     combo->setCurrentIndex(nSelect);
     if (nSelect < 0 && combo->isEditable()) combo->setEditText(QString());
     return nSelect;
@@ -64,14 +62,13 @@ int CComboBox::SetCurSel(int nSelect)
 
 std::string CComboBox::GetLBText(int nIndex) const
 {
-    const auto* combo = qobject_cast<const QComboBox*>(m_pWidget);
-    return combo && nIndex >= 0 && nIndex < combo->count() ? FromQt(combo->itemText(nIndex)) : std::string();
+    const QComboBox* combo = Combo();
+    return nIndex >= 0 && nIndex < combo->count() ? FromQt(combo->itemText(nIndex)) : std::string();
 }
 
 int CComboBox::SelectString(int nStartAfter, const std::string& strPrefix)
 {
-    auto* combo = qobject_cast<QComboBox*>(m_pWidget);
-    if (!combo) return -1;
+    QComboBox* combo = Combo();
     const QString prefix = ToQt(strPrefix);
     const int count = combo->count();
     for (int k = 1; k <= count; ++k) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+class QComboBox;
+
 // Single- and multi-line edit boxes.
 class CEdit : public CWnd {
 public:
@@ -28,4 +30,9 @@ public:
     // Selects the first item from nStartAfter + 1 that begins with strPrefix,
     // ignoring case; returns its index or -1 (CB_ERR) when none does.
     int SelectString(int nStartAfter, const std::string& strPrefix);
+
+private:
+    // The combo box attached; using the wrapper before DDX_Control attached
+    // it is a programming error and stops the program.
+    QComboBox* Combo() const;
 };

@@ -13,9 +13,18 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 CWnd::~CWnd() = default;
+
+void AfxAssertAttached(bool bAttached, const char* pszWrapper)
+{
+    if (bAttached) return;
+    std::fprintf(stderr, "%s used before it was attached to its control\n", pszWrapper);
+    std::abort();
+}
 
 void CWnd::Attach(QWidget* pWidget, int nID)
 {

@@ -40,6 +40,11 @@ protected:
     int m_nID = 0;
 };
 
+// Stops the program with a message naming the wrapper when it is used
+// before it was attached to a control of the right kind: a programming
+// error, never something a user can cause.
+void AfxAssertAttached(bool bAttached, const char* pszWrapper);
+
 // A message box owned by the main window, under the application title.
 int AfxMessageBox(const std::string& strText, UINT nType = MB_OK);
 
