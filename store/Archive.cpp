@@ -79,12 +79,13 @@ bool ScanInt(TextFileReader& in, int& nValue) {
 struct ReadRecord {
     // The title's first 16 bytes, big-endian in two words, zero-padded.
     std::array<std::uint64_t, 2> prefix;
-    const std::string* pTitle;
-    CFilmNode* pNode;
+    FilmTexts texts;
+    int nRating;
+    int nViewings;
     std::size_t nIndex;  // position in the file
 };
 
-std::array<std::uint64_t, 2> TitlePrefix(const std::string& strTitle) {
+std::array<std::uint64_t, 2> TitlePrefix(std::string_view strTitle) {
     std::array<std::uint64_t, 2> prefix{};
     for (std::size_t i = 0; i < 16; ++i) {
         std::uint64_t& nWord = prefix[i / 8];
@@ -104,17 +105,19 @@ int CompareRecords(const ReadRecord& a, const ReadRecord& b) {
     if (a.prefix != b.prefix) {
         return a.prefix < b.prefix ? -1 : 1;
     }
-    return CompareTitles(*a.pTitle, *b.pTitle);
+    return CompareTitles(a.texts.Text(0), b.texts.Text(0));
 }
 
-// Links the films read into one list, exactly as inserting them one by one
+// Builds the films read into one list, exactly as inserting them one by one
 // with InsertSorted in reading order would: descending by title, and equal
 // titles in reverse order of reading (InsertSorted puts a new film before
 // its equals). Sorting by title and then by reading position, both
 // descending, gives that order in n log n comparisons instead of n squared.
 // Archives are saved in list order, so usually one pass suffices: it checks
-// the order and reverses each run of equal titles as it goes.
-CFilmNode* LinkSorted(std::vector<ReadRecord>& records) {
+// the order and reverses each run of equal titles as it goes. The nodes and
+// films are made in list order, so that a walk of the list goes forward
+// through memory whatever the order of the file.
+CFilmNode* BuildSorted(std::vector<ReadRecord>& records) {
     bool bSorted = true;
     std::size_t nRunStart = 0;
     for (std::size_t i = 1; i <= records.size(); ++i) {
@@ -137,37 +140,133 @@ CFilmNode* LinkSorted(std::vector<ReadRecord>& records) {
         });
     }
     CFilmNode* pHead = nullptr;
-    for (auto it = records.rbegin(); it != records.rend(); ++it) {
-        it->pNode->m_pNext = pHead;
-        pHead = it->pNode;
+    CFilmNode** ppLink = &pHead;
+    for (ReadRecord& record : records) {
+        *ppLink = new CFilmNode(std::move(record.texts), record.nRating, record.nViewings);
+        ppLink = &(*ppLink)->m_pNext;
     }
     return pHead;
 }
 
-// Reads the records; false at the first one that cannot be read whole, with
-// the complete ones before it in `records`.
-bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records) {
-    std::array<std::string, 6> texts;
-    for (int i = 0; i < nCount; ++i) {
-        for (std::string& text : texts) {
-            if (!in.ReadLine(text)) {
-                return false;
-            }
+// A decimal number as ScanInt reads it, from the bytes in memory: Number when
+// read, Bad when ScanInt would refuse it, More when the bytes end before the
+// number does.
+enum class Scan { Number, Bad, More };
+
+Scan ScanIntAt(std::string_view bytes, std::size_t& nPos, int& nValue) {
+    while (nPos < bytes.size() && IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
+        ++nPos;
+    }
+    if (nPos >= bytes.size()) {
+        return Scan::More;
+    }
+    bool bNegative = false;
+    if (bytes[nPos] == '+' || bytes[nPos] == '-') {
+        bNegative = bytes[nPos++] == '-';
+    }
+    const std::int64_t nLimit = bNegative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+    std::int64_t nMagnitude = 0;
+    bool bDigits = false;
+    for (; nPos < bytes.size() && bytes[nPos] >= '0' && bytes[nPos] <= '9'; ++nPos) {
+        nMagnitude = nMagnitude * 10 + (bytes[nPos] - '0');
+        if (nMagnitude > nLimit) {
+            return Scan::Bad;
         }
-        int nRating = 0;
-        int nViewings = 0;
-        if (!ScanInt(in, nRating) || !ScanInt(in, nViewings)) {
+        bDigits = true;
+    }
+    if (nPos >= bytes.size()) {
+        return Scan::More;
+    }
+    if (!bDigits || !IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
+        return Scan::Bad;
+    }
+    nValue = static_cast<int>(bNegative ? -nMagnitude : nMagnitude);
+    return Scan::Number;
+}
+
+// One record parsed from the bytes in memory, the white space after it
+// included, as the reader's line and number scans would take it; More when
+// the bytes end before the record and the white space after it are whole
+// (the caller then reads more, or near the end of the file leaves the record
+// to those scans). nUsed is the bytes the record took.
+Scan ParseRecord(std::string_view bytes, ReadRecord& record, std::size_t& nUsed) {
+    std::array<std::string_view, FilmTexts::kCount> texts;
+    std::size_t nPos = 0;
+    for (std::string_view& text : texts) {
+        const std::size_t nLf = bytes.find('\n', nPos);
+        if (nLf == std::string_view::npos) {
+            return Scan::More;
+        }
+        // A CR before the LF belongs to the line end; any other CR is kept.
+        const std::size_t nEnd = nLf > nPos && bytes[nLf - 1] == '\r' ? nLf - 1 : nLf;
+        text = bytes.substr(nPos, nEnd - nPos);
+        nPos = nLf + 1;
+    }
+    for (int* pValue : {&record.nRating, &record.nViewings}) {
+        const Scan scan = ScanIntAt(bytes, nPos, *pValue);
+        if (scan != Scan::Number) {
+            return scan;
+        }
+    }
+    while (nPos < bytes.size() && IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
+        ++nPos;
+    }
+    if (nPos >= bytes.size()) {
+        return Scan::More;
+    }
+    record.texts = FilmTexts(texts);
+    record.prefix = TitlePrefix(texts[0]);
+    nUsed = nPos;
+    return Scan::Number;
+}
+
+// The record at the reader's position through the reader's own scans, which
+// know the end of the file.
+bool ReadRecordByScans(TextFileReader& in, ReadRecord& record) {
+    std::array<std::string, FilmTexts::kCount> texts;
+    for (std::string& text : texts) {
+        if (!in.ReadLine(text)) {
             return false;
         }
-        // Ends the record as the scan's trailing newline does: all white
-        // space goes, blank lines and the next original title's leading
-        // blanks included.
-        SkipSpace(in);
-        auto* pNode = new CFilmNode(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]),
-                                    std::move(texts[3]), std::move(texts[4]), std::move(texts[5]),
-                                    nRating, nViewings);
-        const std::string& strTitle = pNode->m_pFilm->m_strOriginalTitle;
-        records.push_back({TitlePrefix(strTitle), &strTitle, pNode, records.size()});
+    }
+    if (!ScanInt(in, record.nRating) || !ScanInt(in, record.nViewings)) {
+        return false;
+    }
+    // Ends the record as the scan's trailing newline does: all white
+    // space goes, blank lines and the next original title's leading
+    // blanks included.
+    SkipSpace(in);
+    record.texts = FilmTexts({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+    record.prefix = TitlePrefix(texts[0]);
+    return true;
+}
+
+// Reads the records; false at the first one that cannot be read whole, with
+// the complete ones before it in `records`. Records are parsed from the
+// reader's buffer a block at a time; only one that the buffered bytes do not
+// hold whole at the end of the file goes through the scans.
+bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records) {
+    for (int i = 0; i < nCount; ++i) {
+        ReadRecord record{};
+        record.nIndex = records.size();
+        for (;;) {
+            std::size_t nUsed = 0;
+            const Scan scan = ParseRecord(in.Pending(), record, nUsed);
+            if (scan == Scan::Number) {
+                in.Consume(nUsed);
+                break;
+            }
+            if (scan == Scan::Bad) {
+                return false;
+            }
+            if (!in.ReadMore()) {
+                if (!ReadRecordByScans(in, record)) {
+                    return false;
+                }
+                break;
+            }
+        }
+        records.push_back(std::move(record));
     }
     return !in.HasError();
 }
@@ -176,13 +275,13 @@ bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& record
 // would split its line, and an original title that is empty or only white
 // space would be skipped with the white space that ends the record before.
 bool IsStorable(const CFilm& film) {
-    if (film.m_strOriginalTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos) {
+    if (film.m_strOriginalTitle.find_first_not_of(" \t\n\v\f\r") == FilmText::npos) {
         return false;
     }
-    for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
-                                      &film.m_strCountry, &film.m_strYear, &film.m_strDirector,
-                                      &film.m_strCast}) {
-        if (pText->find('\n') != std::string::npos) {
+    for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
+                                   &film.m_strCountry, &film.m_strYear, &film.m_strDirector,
+                                   &film.m_strCast}) {
+        if (pText->find('\n') != FilmText::npos) {
             return false;
         }
     }
@@ -219,10 +318,10 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
             return WriteOutcome::Failed;
         }
         // Storable texts hold no line feed, so they go out as they are.
-        for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
-                                          &film.m_strCountry, &film.m_strYear,
-                                          &film.m_strDirector, &film.m_strCast}) {
-            buffer.append(*pText).append("\r\n");
+        for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
+                                       &film.m_strCountry, &film.m_strYear,
+                                       &film.m_strDirector, &film.m_strCast}) {
+            buffer.append(pText->view()).append("\r\n");
         }
         AppendInt(buffer, film.m_nRating);
         buffer += ' ';
@@ -273,10 +372,10 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     const bool bComplete = ReadRecords(in, nCount, records);
 
     for (const ReadRecord& r : records) {
-        contents.nMaxViewings = std::max(contents.nMaxViewings, r.pNode->m_pFilm->m_nViewings);
+        contents.nMaxViewings = std::max(contents.nMaxViewings, r.nViewings);
     }
     contents.nCount = static_cast<int>(records.size());
-    contents.pHead = LinkSorted(records);
+    contents.pHead = BuildSorted(records);
     // Each record ends with the white space after it, so a file that holds
     // only the counted records is at its end here.
     contents.bWhole = bComplete && in.Peek() == EOF && !in.HasError();

@@ -5,16 +5,37 @@
 CFilm::CFilm(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
              std::string strYear, std::string strDirector, std::string strCast, int nRating,
              int nViewings)
-    : m_strOriginalTitle(std::move(strOriginalTitle)),
-      m_strTitle(std::move(strTitle)),
-      m_strCountry(std::move(strCountry)),
-      m_strYear(std::move(strYear)),
-      m_strDirector(std::move(strDirector)),
-      m_strCast(std::move(strCast)),
-      m_nRating(nRating),
-      m_nViewings(nViewings) {}
+    : CFilm(FilmTexts({strOriginalTitle, strTitle, strCountry, strYear, strDirector, strCast}),
+            nRating, nViewings) {}
+
+CFilm::CFilm(FilmTexts texts, int nRating, int nViewings)
+    : m_nRating(nRating), m_nViewings(nViewings) {
+    SetTexts(std::move(texts));
+}
+
+// A copy reads the same block, through views of its own.
+CFilm::CFilm(const CFilm& other) : m_nRating(other.m_nRating), m_nViewings(other.m_nViewings) {
+    SetTexts(other.m_texts);
+}
+
+CFilm& CFilm::operator=(const CFilm& other) {
+    m_nRating = other.m_nRating;
+    m_nViewings = other.m_nViewings;
+    SetTexts(other.m_texts);
+    return *this;
+}
 
 CFilm::~CFilm() = default;
+
+void CFilm::SetTexts(FilmTexts texts) {
+    m_texts = std::move(texts);
+    m_strOriginalTitle = m_texts.Text(0);
+    m_strTitle = m_texts.Text(1);
+    m_strCountry = m_texts.Text(2);
+    m_strYear = m_texts.Text(3);
+    m_strDirector = m_texts.Text(4);
+    m_strCast = m_texts.Text(5);
+}
 
 CFilmNode::CFilmNode(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
                      std::string strYear, std::string strDirector, std::string strCast,
@@ -23,6 +44,9 @@ CFilmNode::CFilmNode(std::string strOriginalTitle, std::string strTitle, std::st
       m_pFilm(new CFilm(std::move(strOriginalTitle), std::move(strTitle), std::move(strCountry),
                         std::move(strYear), std::move(strDirector), std::move(strCast), nRating,
                         nViewings)) {}
+
+CFilmNode::CFilmNode(FilmTexts texts, int nRating, int nViewings)
+    : m_pNext(nullptr), m_pFilm(new CFilm(std::move(texts), nRating, nViewings)) {}
 
 // The film is not destroyed here: the list operations that destroy a node
 // destroy its film just before.

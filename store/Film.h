@@ -1,23 +1,39 @@
 #pragma once
 
+#include "FilmText.h"
+#include "FilmTexts.h"
+
 #include <string>
 
 // One film of the catalogue. Created only by the construction of a CFilmNode.
+// Its six texts lie in one shared block (FilmTexts); the text members read
+// that block, and SetTexts replaces all six at once.
 class CFilm {
 public:
     CFilm(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
           std::string strYear, std::string strDirector, std::string strCast, int nRating,
           int nViewings);
+    CFilm(FilmTexts texts, int nRating, int nViewings);
+    CFilm(const CFilm& other);
+    CFilm& operator=(const CFilm& other);
     virtual ~CFilm();
 
-    std::string m_strOriginalTitle;
-    std::string m_strTitle;
-    std::string m_strCountry;
-    std::string m_strYear;
-    std::string m_strDirector;
-    std::string m_strCast;
+    // Puts the film's texts in `texts`; a holder of the former block (a row
+    // of the result list) keeps reading the former texts.
+    void SetTexts(FilmTexts texts);
+    const FilmTexts& Texts() const { return m_texts; }
+
+    FilmText m_strOriginalTitle;
+    FilmText m_strTitle;
+    FilmText m_strCountry;
+    FilmText m_strYear;
+    FilmText m_strDirector;
+    FilmText m_strCast;
     int m_nRating;
     int m_nViewings;
+
+private:
+    FilmTexts m_texts;
 };
 
 // One element of a singly linked film list. The node owns its film, but its
@@ -28,6 +44,7 @@ public:
     CFilmNode(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
               std::string strYear, std::string strDirector, std::string strCast, int nRating,
               int nViewings);
+    CFilmNode(FilmTexts texts, int nRating, int nViewings);
     virtual ~CFilmNode();
 
     CFilmNode(const CFilmNode&) = delete;
