@@ -367,8 +367,12 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     SkipSpace(in);
 
     std::vector<ReadRecord> records;
-    // The count is only a claim until the records are there.
-    records.reserve(static_cast<std::size_t>(std::min(nCount, 1 << 16)));
+    // The count is only a claim until the records are there; a record takes
+    // at least 9 bytes (six line ends and two one-digit numbers apart), so
+    // the file's size bounds the room to make for them.
+    constexpr std::int64_t kSmallestRecord = 9;
+    records.reserve(static_cast<std::size_t>(
+        std::min<std::int64_t>(nCount, std::max<std::int64_t>(contents.stamp.nSize, 0) / kSmallestRecord + 1)));
     const bool bComplete = ReadRecords(in, nCount, records);
 
     for (const ReadRecord& r : records) {

@@ -1,6 +1,45 @@
 #include "Film.h"
 
+#include "FixedPool.h"
+
+#include <new>
 #include <utility>
+
+namespace {
+// The pools live until the program ends; every list is freed before that.
+FixedPool& FilmPool() {
+    static FixedPool pool(sizeof(CFilm));
+    return pool;
+}
+FixedPool& NodePool() {
+    static FixedPool pool(sizeof(CFilmNode));
+    return pool;
+}
+}  // namespace
+
+void* CFilm::operator new(std::size_t nSize) {
+    return nSize == sizeof(CFilm) ? FilmPool().Allocate() : ::operator new(nSize);
+}
+
+void CFilm::operator delete(void* p, std::size_t nSize) noexcept {
+    if (nSize == sizeof(CFilm)) {
+        FilmPool().Deallocate(p);
+    } else {
+        ::operator delete(p);
+    }
+}
+
+void* CFilmNode::operator new(std::size_t nSize) {
+    return nSize == sizeof(CFilmNode) ? NodePool().Allocate() : ::operator new(nSize);
+}
+
+void CFilmNode::operator delete(void* p, std::size_t nSize) noexcept {
+    if (nSize == sizeof(CFilmNode)) {
+        NodePool().Deallocate(p);
+    } else {
+        ::operator delete(p);
+    }
+}
 
 CFilm::CFilm(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
              std::string strYear, std::string strDirector, std::string strCast, int nRating,

@@ -3,6 +3,7 @@
 #include "FilmText.h"
 #include "FilmTexts.h"
 
+#include <cstddef>
 #include <string>
 
 // One film of the catalogue. Created only by the construction of a CFilmNode.
@@ -17,6 +18,10 @@ public:
     CFilm(const CFilm& other);
     CFilm& operator=(const CFilm& other);
     virtual ~CFilm();
+
+    // Films are many and small: they come from a pool of their size.
+    static void* operator new(std::size_t nSize);
+    static void operator delete(void* p, std::size_t nSize) noexcept;
 
     // Puts the film's texts in `texts`; a holder of the former block (a row
     // of the result list) keeps reading the former texts.
@@ -46,6 +51,9 @@ public:
               int nViewings);
     CFilmNode(FilmTexts texts, int nRating, int nViewings);
     virtual ~CFilmNode();
+
+    static void* operator new(std::size_t nSize);
+    static void operator delete(void* p, std::size_t nSize) noexcept;
 
     CFilmNode(const CFilmNode&) = delete;
     CFilmNode& operator=(const CFilmNode&) = delete;
