@@ -1,6 +1,9 @@
 // Loading and saving a catalogue of 100,000 films, each beside its floor: the
 // cost of merely reading the file and splitting it into lines, and of merely
 // writing (and syncing) the same bytes. After the runs the ratios are printed.
+// Then a million films in both orders: loading on a cold heap (each load in a
+// fresh child process, as at start-up), saving and freeing what was loaded.
+// CINETROVE_BENCH_MILLION=0 leaves the million out.
 
 #include "Archive.h"
 #include "ArchiveGenerator.h"
@@ -8,12 +11,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <filesystem>
 #include <map>
+#include <utility>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -105,6 +111,64 @@ void BM_WriteFloor(benchmark::State& state, const std::string& bytes, bool bSync
     }
 }
 
+constexpr int kMillion = 1000000;
+
+// A load in a child process that has allocated nothing yet: the pages of
+// its heap are fresh, as on the program's start. The child tells its time.
+void BM_LoadColdHeap(benchmark::State& state, const std::string& strPath) {
+    for (auto _ : state) {
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            state.SkipWithError("pipe failed");
+            break;
+        }
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(fds[0]);
+            const auto t0 = std::chrono::steady_clock::now();
+            ArchiveContents contents;
+            const bool bRead = ReadArchive(strPath, contents) == ArchiveRead && contents.nCount == kMillion;
+            const double dSeconds = bRead ? std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() : -1;
+            const ssize_t nWritten = ::write(fds[1], &dSeconds, sizeof dSeconds);
+            ::_exit(nWritten == sizeof dSeconds ? 0 : 1);
+        }
+        ::close(fds[1]);
+        double dSeconds = -1;
+        const bool bTold = pid > 0 && ::read(fds[0], &dSeconds, sizeof dSeconds) == sizeof dSeconds;
+        ::close(fds[0]);
+        if (pid > 0) ::waitpid(pid, nullptr, 0);
+        if (!bTold || dSeconds < 0) {
+            state.SkipWithError("the child did not load the archive");
+            break;
+        }
+        state.SetIterationTime(dSeconds);
+    }
+}
+
+// Saving, then freeing, a million films loaded from the file at strPath.
+void BM_SaveMillion(benchmark::State& state, const std::string& strPath) {
+    ArchiveContents contents;
+    ReadArchive(strPath, contents);
+    const std::string strOut = PathOf("million-save.cta");
+    for (auto _ : state) {
+        if (!WriteArchive(strOut, contents.pHead, contents.nCount)) {
+            state.SkipWithError("WriteArchive failed");
+            break;
+        }
+    }
+    FreeList(contents.pHead);
+}
+
+void BM_FreeMillion(benchmark::State& state, const std::string& strPath) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ArchiveContents contents;
+        ReadArchive(strPath, contents);
+        state.ResumeTiming();
+        FreeList(contents.pHead);
+    }
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter() : ConsoleReporter(::isatty(1) ? OO_ColorTabular : OO_Tabular) {}
@@ -165,6 +229,22 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("WriteFloor/nosync", BM_WriteFloor, sortedBytes, false)
         ->Unit(benchmark::kMillisecond);
+
+    const char* pMillion = std::getenv("CINETROVE_BENCH_MILLION");
+    if (pMillion == nullptr || std::string(pMillion) != "0") {
+        const std::vector<GeneratedFilm> million = GenerateFilms(kMillion);
+        for (const auto& [strName, order] : {std::pair<std::string, ArchiveOrder>{"descending", ArchiveOrder::Descending},
+                                             std::pair<std::string, ArchiveOrder>{"random", ArchiveOrder::Random}}) {
+            const std::string strPath = PathOf("million-" + strName + ".cta");
+            WriteFileOrDie(strPath, ArchiveBytes(million, order));
+            benchmark::RegisterBenchmark(("Million/LoadColdHeap/" + strName).c_str(), BM_LoadColdHeap, strPath)
+                ->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Million/Save/" + strName).c_str(), BM_SaveMillion, strPath)
+                ->Iterations(3)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Million/Free/" + strName).c_str(), BM_FreeMillion, strPath)
+                ->Iterations(3)->Unit(benchmark::kMillisecond);
+        }
+    }
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -76,25 +76,31 @@ bool ScanInt(TextFileReader& in, int& nValue) {
     return true;
 }
 
+// 32 bytes a record: with a million of them beside the films being made,
+// every byte counts.
 struct ReadRecord {
-    // The title's first 16 bytes, big-endian in two words, zero-padded.
-    std::array<std::uint64_t, 2> prefix;
+    // The title's first 12 bytes, big-endian, zero-padded: 8 and then 4.
+    std::uint64_t nPrefixHigh;
+    std::uint32_t nPrefixLow;
+    std::uint32_t nIndex;  // position in the file
     FilmTexts texts;
     int nRating;
     int nViewings;
-    std::size_t nIndex;  // position in the file
 };
 
-std::array<std::uint64_t, 2> TitlePrefix(std::string_view strTitle) {
-    std::array<std::uint64_t, 2> prefix{};
-    for (std::size_t i = 0; i < 16; ++i) {
-        std::uint64_t& nWord = prefix[i / 8];
-        nWord <<= 8;
-        if (i < strTitle.size()) {
-            nWord |= static_cast<unsigned char>(strTitle[i]);
+void SetTitlePrefix(ReadRecord& record, std::string_view strTitle) {
+    std::uint64_t nHigh = 0;
+    std::uint32_t nLow = 0;
+    for (std::size_t i = 0; i < 12; ++i) {
+        const unsigned char c = i < strTitle.size() ? static_cast<unsigned char>(strTitle[i]) : 0;
+        if (i < 8) {
+            nHigh = nHigh << 8 | c;
+        } else {
+            nLow = nLow << 8 | c;
         }
     }
-    return prefix;
+    record.nPrefixHigh = nHigh;
+    record.nPrefixLow = nLow;
 }
 
 // Byte-wise order of the titles. Prefixes that differ already decide it the
@@ -102,8 +108,11 @@ std::array<std::uint64_t, 2> TitlePrefix(std::string_view strTitle) {
 // which never sorts above a real byte), so the titles themselves, spread
 // over the heap, are only looked at when the prefixes agree.
 int CompareRecords(const ReadRecord& a, const ReadRecord& b) {
-    if (a.prefix != b.prefix) {
-        return a.prefix < b.prefix ? -1 : 1;
+    if (a.nPrefixHigh != b.nPrefixHigh) {
+        return a.nPrefixHigh < b.nPrefixHigh ? -1 : 1;
+    }
+    if (a.nPrefixLow != b.nPrefixLow) {
+        return a.nPrefixLow < b.nPrefixLow ? -1 : 1;
     }
     return CompareTitles(a.texts.Text(0), b.texts.Text(0));
 }
@@ -215,7 +224,7 @@ Scan ParseRecord(std::string_view bytes, ReadRecord& record, std::size_t& nUsed)
         return Scan::More;
     }
     record.texts = FilmTexts(texts);
-    record.prefix = TitlePrefix(texts[0]);
+    SetTitlePrefix(record, texts[0]);
     nUsed = nPos;
     return Scan::Number;
 }
@@ -237,7 +246,7 @@ bool ReadRecordByScans(TextFileReader& in, ReadRecord& record) {
     // blanks included.
     SkipSpace(in);
     record.texts = FilmTexts({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
-    record.prefix = TitlePrefix(texts[0]);
+    SetTitlePrefix(record, texts[0]);
     return true;
 }
 
@@ -248,7 +257,7 @@ bool ReadRecordByScans(TextFileReader& in, ReadRecord& record) {
 bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records) {
     for (int i = 0; i < nCount; ++i) {
         ReadRecord record{};
-        record.nIndex = records.size();
+        record.nIndex = static_cast<std::uint32_t>(records.size());
         for (;;) {
             std::size_t nUsed = 0;
             const Scan scan = ParseRecord(in.Pending(), record, nUsed);
