@@ -2,6 +2,7 @@
 
 #include "FixedPool.h"
 
+#include <array>
 #include <new>
 #include <utility>
 
@@ -68,12 +69,13 @@ CFilm::~CFilm() = default;
 
 void CFilm::SetTexts(FilmTexts texts) {
     m_texts = std::move(texts);
-    m_strOriginalTitle = m_texts.Text(0);
-    m_strTitle = m_texts.Text(1);
-    m_strCountry = m_texts.Text(2);
-    m_strYear = m_texts.Text(3);
-    m_strDirector = m_texts.Text(4);
-    m_strCast = m_texts.Text(5);
+    const std::array<FilmText, FilmTexts::kCount> views = m_texts.Texts();
+    m_strOriginalTitle = views[0];
+    m_strTitle = views[1];
+    m_strCountry = views[2];
+    m_strYear = views[3];
+    m_strDirector = views[4];
+    m_strCast = views[5];
 }
 
 CFilmNode::CFilmNode(std::string strOriginalTitle, std::string strTitle, std::string strCountry,

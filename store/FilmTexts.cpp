@@ -1,5 +1,7 @@
 #include "FilmTexts.h"
 
+#include "TextArena.h"
+
 #include <new>
 #include <ostream>
 #include <cstring>
@@ -14,7 +16,7 @@ constexpr char kEmptyText[2] = {};
 
 Count& Holders(const void* pKey)
 {
-    // The count stands at the start of the block, which operator new aligns.
+    // The count stands at the start of the block, which the arena aligns to 4.
     return *static_cast<Count*>(const_cast<void*>(pKey));
 }
 
@@ -56,7 +58,7 @@ FilmTexts::FilmTexts(const std::array<std::string_view, kCount>& texts)
 {
     std::size_t nBytes = sizeof(Count);
     for (const std::string_view text : texts) nBytes += FilmText::LengthBytes(text.size()) + text.size();
-    m_pBlock = static_cast<char*>(::operator new(nBytes));
+    m_pBlock = static_cast<char*>(TextArena::Allocate(nBytes));
     const Count nOne = 1;
     std::memcpy(m_pBlock, &nOne, sizeof nOne);
     char* p = m_pBlock + sizeof(Count);
@@ -86,7 +88,20 @@ void FilmTexts::Retain(const void* pKey)
 
 void FilmTexts::Release(const void* pKey)
 {
-    if (pKey != nullptr && --Holders(pKey) == 0) ::operator delete(const_cast<void*>(pKey));
+    if (pKey != nullptr && --Holders(pKey) == 0) TextArena::Free(const_cast<void*>(pKey));
+}
+
+std::array<FilmText, FilmTexts::kCount> FilmTexts::Texts() const
+{
+    std::array<FilmText, kCount> texts;
+    if (m_pBlock == nullptr) return texts;
+    const char* p = m_pBlock + sizeof(Count);
+    for (FilmText& text : texts) {
+        text = FilmText(p);
+        const std::string_view bytes = text.view();
+        p = bytes.data() + bytes.size();
+    }
+    return texts;
 }
 
 FilmText FilmTexts::TextOf(const void* pKey, int n)

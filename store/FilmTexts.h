@@ -27,6 +27,8 @@ public:
 
     // Text n (0 to 5), valid while this block has a holder.
     FilmText Text(int n) const { return TextOf(m_pBlock, n); }
+    // The six texts in their order.
+    std::array<FilmText, kCount> Texts() const;
 
     // The block as a key that other holders keep with Retain and let go with
     // Release (the result list's rows); null when there is no block.

@@ -1,14 +1,18 @@
 // A film's six texts in one shared block: what they read, and that a holder
 // of a block (a row of the result list) keeps reading the same texts after
-// the film changes or goes away.
+// the film changes or goes away; the arena the blocks are cut from.
 #include "FilmTexts.h"
 
 #include "Film.h"
 #include "FilmList.h"
+#include "TextArena.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <random>
 #include <string>
 
 namespace {
@@ -57,6 +61,48 @@ TEST(FilmTexts, AHolderKeepsTheTextsItWasGivenAfterAChangeAndARemoval) {
     EXPECT_EQ(pList, nullptr);
     EXPECT_EQ(FilmTexts::TextOf(pRowKey, 3), "1979");
     FilmTexts::Release(pRowKey);  // the last holder frees it (the sanitizers see a leak or a double free)
+}
+
+// Blocks cut from shared regions never overlap, keep their bytes while
+// others come and go, and may be freed in any order, regions emptied and
+// filled again; some are larger than a region's share.
+TEST(TextArena, BlocksKeepTheirBytesWhileOthersComeAndGo) {
+    std::mt19937 rng(15);
+    struct Block {
+        unsigned char* p;
+        std::size_t n;
+        unsigned char fill;
+    };
+    std::vector<Block> blocks;
+    const auto allocate = [&](int nCount) {
+        for (int i = 0; i < nCount; ++i) {
+            const std::size_t n = rng() % 1000 == 0 ? 200000 + rng() % 2000000 : 1 + rng() % 300;
+            auto* p = static_cast<unsigned char*>(TextArena::Allocate(n));
+            ASSERT_EQ(reinterpret_cast<std::uintptr_t>(p) % 4, 0u);
+            const auto fill = static_cast<unsigned char>(rng());
+            std::memset(p, fill, n);
+            blocks.push_back({p, n, fill});
+        }
+    };
+    const auto intact = [](const Block& b) {
+        return std::all_of(b.p, b.p + b.n, [&b](unsigned char c) { return c == b.fill; });
+    };
+    allocate(20000);
+    std::shuffle(blocks.begin(), blocks.end(), rng);
+    for (std::size_t i = blocks.size() / 2; i < blocks.size(); ++i) TextArena::Free(blocks[i].p);
+    blocks.resize(blocks.size() / 2);
+    allocate(20000);
+    std::shuffle(blocks.begin(), blocks.end(), rng);
+    for (const Block& b : blocks) {
+        ASSERT_TRUE(intact(b)) << b.n;
+        TextArena::Free(b.p);
+    }
+    blocks.clear();
+    allocate(100);  // after every region was emptied
+    for (const Block& b : blocks) {
+        EXPECT_TRUE(intact(b));
+        TextArena::Free(b.p);
+    }
 }
 
 }  // namespace
