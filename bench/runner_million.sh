@@ -12,6 +12,8 @@
 # as an archive written elsewhere may be. Peak memory is the largest resident
 # set of the process (/usr/bin/time), divided by the seen archive's size.
 # Save rewrites its archive, so each Save run starts from a fresh copy.
+# Beside each wall time stands the processor time (user and system) worked
+# out the same way: on a machine shared with others it moves much less.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -56,41 +58,53 @@ write_scenarios() {
     printf 'click 2000\nclick 2003\nclick 1013\nok\n' > "$s/show_top.scn"
 }
 
-# run DIR SCENARIO -> "seconds kilobytes"; fails loudly when the runner does.
+# run DIR SCENARIO -> "seconds cpu_seconds kilobytes"; fails loudly when the
+# runner does.
 run() {
     local dir=$1 scn=$2 out=$work/last.out tm=$work/last.time
     (
         cd "$dir"
         local t0=$EPOCHREALTIME
-        /usr/bin/time -f '%M' -o "$tm" "$runner" "$scn" > "$out" 2> "$work/last.err" || {
+        /usr/bin/time -f '%U %S %M' -o "$tm" "$runner" "$scn" > "$out" 2> "$work/last.err" || {
             echo "runner failed on $scn in $dir" >&2; cat "$work/last.err" >&2; exit 1; }
         local t1=$EPOCHREALTIME
-        echo "$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }') $(cat "$tm")"
+        awk -v a="$t0" -v b="$t1" '{ printf "%.3f %.2f %s\n", b - a, $1 + $2, $3 }' "$tm"
     )
 }
 
-# median of RUNS runs: prints "seconds peak_kilobytes" (peak: the largest)
+# median of RUNS runs: prints "seconds cpu_seconds peak_kilobytes" (the
+# medians of both times, the largest peak)
 measure() {
-    local dir=$1 scn=$2 times=() peak=0 line t m
+    local dir=$1 scn=$2 walls=() cpus=() peak=0 line w c m
     for ((i = 0; i < runs; i++)); do
         if [[ $scn == */save.scn ]]; then
             cp "$dir/data/filme.cta.orig" "$dir/data/filme.cta"
             cp "$dir/data/tosee.cta.orig" "$dir/data/tosee.cta"
         fi
         line=$(run "$dir" "$scn")
-        t=${line% *}; m=${line#* }
-        times+=("$t")
+        read -r w c m <<< "$line"
+        walls+=("$w"); cpus+=("$c")
         ((m > peak)) && peak=$m
     done
-    printf '%s\n' "${times[@]}" | sort -n | awk -v p="$peak" '{ a[NR] = $1 } END { printf "%s %s\n", a[int((NR + 1) / 2)], p }'
+    local wall cpu
+    wall=$(printf '%s\n' "${walls[@]}" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }')
+    cpu=$(printf '%s\n' "${cpus[@]}" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }')
+    echo "$wall $cpu $peak"
 }
 
-sub() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a - b }'; }
+# "wall s (cpu s)" of measurement A less measurement B
+sub() {
+    local aw ac am bw bc bm
+    read -r aw ac am <<< "$1"
+    read -r bw bc bm <<< "$2"
+    awk -v a="$aw" -v b="$bw" -v c="$ac" -v d="$bc" 'BEGIN { printf "%5.2f s (cpu %5.2f s)", a - b, c - d }'
+}
+peak_of() { echo "${1##* }"; }
 
 write_scenarios
 catalogue empty 0 0 descending
 empty_open=$(measure "$work/empty" "$work/scenarios/open.scn")
-echo "empty catalogue: start and end $(echo "$empty_open" | cut -d' ' -f1) s, peak $(( ${empty_open#* } / 1024 )) MB"
+echo "empty catalogue: start and end $(echo "$empty_open" | cut -d' ' -f1) s, peak $(( $(peak_of "$empty_open") / 1024 )) MiB"
 
 for order in descending random; do
     catalogue "$order" "$films" 0 "$order"
@@ -102,22 +116,21 @@ for order in descending random; do
     ratio() { awk -v k="$1" -v s="$size" 'BEGIN { printf "%.2f", k * 1024 / s }'; }
 
     open=$(measure "$dir" "$work/scenarios/open.scn")
-    base=${open% *}
     echo "== $films films, $order order, archive $(awk -v s="$size" 'BEGIN { printf "%.1f", s / 1e6 }') MB"
-    echo "open, window ready    $(sub "$base" "${empty_open% *}") s"
+    printf '%-21s %s\n' "open, window ready" "$(sub "$open" "$empty_open")"
     for cmd in show top_rating top_viewings search reopen save; do
         r=$(measure "$dir" "$work/scenarios/$cmd.scn")
-        printf '%-21s %s s\n' "$cmd" "$(sub "${r% *}" "$base")"
+        printf '%-21s %s\n' "$cmd" "$(sub "$r" "$open")"
         [[ $cmd == search ]] && grep -m1 '^message' "$work/last.out" | sed 's/^/                      /'
     done
     r=$(measure "$work/$order-tosee" "$work/scenarios/tosee.scn")
     r0=$(measure "$work/$order-tosee" "$work/scenarios/open.scn")
-    printf '%-21s %s s\n' "tosee" "$(sub "${r% *}" "${r0% *}")"
+    printf '%-21s %s\n' "tosee" "$(sub "$r" "$r0")"
     show=$(measure "$dir" "$work/scenarios/show.scn")
     clear=$(measure "$dir" "$work/scenarios/show_clear.scn")
-    printf '%-21s %s s\n' "clear list" "$(sub "${clear% *}" "${show% *}")"
+    printf '%-21s %s\n' "clear list" "$(sub "$clear" "$show")"
     peak_top=$(measure "$dir" "$work/scenarios/show_top.scn")
-    echo "peak after start-up   $(ratio "${open#* }") x the archive ($(( ${open#* } / 1024 )) MB)"
-    echo "peak after Show+Top   $(ratio "${peak_top#* }") x the archive ($(( ${peak_top#* } / 1024 )) MB)"
+    echo "peak after start-up   $(ratio "$(peak_of "$open")") x the archive ($(( $(peak_of "$open") / 1024 )) MiB)"
+    echo "peak after Show+Top   $(ratio "$(peak_of "$peak_top")") x the archive ($(( $(peak_of "$peak_top") / 1024 )) MiB)"
     rm -f "$dir/data/filme.cta.orig" "$dir/data/tosee.cta.orig"
 done
