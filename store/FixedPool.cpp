@@ -4,17 +4,23 @@
 #include <new>
 #include <utility>
 
+namespace {
+
 #if defined(__SANITIZE_ADDRESS__)
-#define CINETROVE_POOL_BYPASS 1
+constexpr bool kOwnAllocations = true;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define CINETROVE_POOL_BYPASS 1
+constexpr bool kOwnAllocations = true;
+#else
+constexpr bool kOwnAllocations = false;
 #endif
+#else
+constexpr bool kOwnAllocations = false;
 #endif
 
-namespace {
 constexpr std::size_t kChunkBytes = 1 << 20;
-}
+
+}  // namespace
 
 FixedPool::FixedPool(std::size_t nSize)
     // Slots keep the alignment of a pointer, which is all the film
@@ -23,9 +29,9 @@ FixedPool::FixedPool(std::size_t nSize)
               alignof(FreeSlot)) {}
 
 void* FixedPool::Allocate() {
-#ifdef CINETROVE_POOL_BYPASS
-    return ::operator new(m_nSize);
-#else
+    if constexpr (kOwnAllocations) {
+        return ::operator new(m_nSize);
+    }
     ++m_nLive;
     if (m_pFree != nullptr) {
         return std::exchange(m_pFree, m_pFree->pNext);
@@ -36,13 +42,13 @@ void* FixedPool::Allocate() {
         m_pEnd = m_pNext + kChunkBytes / m_nSize * m_nSize;
     }
     return std::exchange(m_pNext, m_pNext + m_nSize);
-#endif
 }
 
 void FixedPool::Deallocate(void* p) noexcept {
-#ifdef CINETROVE_POOL_BYPASS
-    ::operator delete(p);
-#else
+    if constexpr (kOwnAllocations) {
+        ::operator delete(p);
+        return;
+    }
     if (p == nullptr) {
         return;
     }
@@ -53,5 +59,4 @@ void FixedPool::Deallocate(void* p) noexcept {
         return;
     }
     m_pFree = ::new (p) FreeSlot{m_pFree};
-#endif
 }

@@ -3,15 +3,19 @@
 #include <cstdint>
 #include <new>
 
+namespace {
+
 #if defined(__SANITIZE_ADDRESS__)
-#define CINETROVE_ARENA_BYPASS 1
+constexpr bool kOwnAllocations = true;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define CINETROVE_ARENA_BYPASS 1
+constexpr bool kOwnAllocations = true;
+#else
+constexpr bool kOwnAllocations = false;
 #endif
+#else
+constexpr bool kOwnAllocations = false;
 #endif
-
-namespace {
 
 constexpr std::size_t kRegionBytes = std::size_t{1} << 20;
 constexpr std::align_val_t kRegionAlign{kRegionBytes};
@@ -25,9 +29,9 @@ struct RegionHeader {
 
 constexpr std::size_t kHeaderBytes = sizeof(RegionHeader);
 
-[[maybe_unused]] char* g_pRegion = nullptr;  // the region blocks are cut from
-[[maybe_unused]] char* g_pNext = nullptr;
-[[maybe_unused]] char* g_pEnd = nullptr;
+char* g_pRegion = nullptr;  // the region blocks are cut from
+char* g_pNext = nullptr;
+char* g_pEnd = nullptr;
 
 RegionHeader& Header(char* pRegion) { return *reinterpret_cast<RegionHeader*>(pRegion); }
 
@@ -44,9 +48,9 @@ void DeleteRegion(char* pRegion) { ::operator delete(pRegion, kRegionAlign); }
 namespace TextArena {
 
 void* Allocate(std::size_t nBytes) {
-#ifdef CINETROVE_ARENA_BYPASS
-    return ::operator new(nBytes);
-#else
+    if constexpr (kOwnAllocations) {
+        return ::operator new(nBytes);
+    }
     nBytes = (nBytes + 3) & ~std::size_t{3};
     if (nBytes > kLargestShared) {
         char* pRegion = NewRegion(kHeaderBytes + nBytes);
@@ -66,13 +70,13 @@ void* Allocate(std::size_t nBytes) {
     void* pBlock = g_pNext;
     g_pNext += nBytes;
     return pBlock;
-#endif
 }
 
 void Free(void* pBlock) noexcept {
-#ifdef CINETROVE_ARENA_BYPASS
-    ::operator delete(pBlock);
-#else
+    if constexpr (kOwnAllocations) {
+        ::operator delete(pBlock);
+        return;
+    }
     auto* pRegion = reinterpret_cast<char*>(reinterpret_cast<std::uintptr_t>(pBlock) & ~(kRegionBytes - 1));
     if (--Header(pRegion).nLive > 0) {
         return;
@@ -82,7 +86,6 @@ void Free(void* pBlock) noexcept {
         return;
     }
     DeleteRegion(pRegion);
-#endif
 }
 
 }  // namespace TextArena
