@@ -70,8 +70,11 @@ void CCatalogDlg::OnSearch()
     // Each match goes in at the top of the list, in the order found.
     std::vector<CListSharedRow> rows;
     auto searchList = [&](const CFilmNode* pHead) {
-        for (const CFilmNode* pNode = pHead; pNode; pNode = pNode->m_pNext)
+        CFilmTextsLookAhead ahead(pHead);
+        for (const CFilmNode* pNode = pHead; pNode; pNode = pNode->m_pNext) {
+            ahead.Step();
             if (matcher.Matches(*pNode->m_pFilm)) rows.push_back(CFilmRowSource::RowOf(*pNode->m_pFilm));
+        }
     };
     if (dlg.m_bSeen) searchList(m_pSeenList);
     if (dlg.m_bToSee) searchList(m_pToSeeList);

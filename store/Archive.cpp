@@ -117,6 +117,66 @@ int CompareRecords(const ReadRecord& a, const ReadRecord& b) {
     return CompareTitles(a.texts.Text(0), b.texts.Text(0));
 }
 
+// How many records ahead a walk asks for the blocks of texts it will read.
+constexpr std::size_t kLookAhead = 8;
+
+// Sorts descending by title, then descending by position in the file. A
+// first sort looks at the prefixes and positions alone, which the records
+// hold; only records whose prefixes agree need their whole titles, which lie
+// in their blocks all over memory. Each such group has its titles copied
+// next to each other, every block read once, and is sorted on the copies.
+void SortByTitleAndPosition(std::vector<ReadRecord>& records) {
+    std::sort(records.begin(), records.end(), [](const ReadRecord& a, const ReadRecord& b) {
+        if (a.nPrefixHigh != b.nPrefixHigh) {
+            return a.nPrefixHigh > b.nPrefixHigh;
+        }
+        if (a.nPrefixLow != b.nPrefixLow) {
+            return a.nPrefixLow > b.nPrefixLow;
+        }
+        return a.nIndex > b.nIndex;
+    });
+    struct Title {
+        std::size_t nOffset;
+        std::size_t nLength;
+        std::size_t nRecord;
+    };
+    std::string titleBytes;
+    std::vector<Title> titles;
+    std::vector<ReadRecord> sorted;
+    for (std::size_t nStart = 0; nStart < records.size();) {
+        std::size_t nEnd = nStart + 1;
+        while (nEnd < records.size() && records[nEnd].nPrefixHigh == records[nStart].nPrefixHigh &&
+               records[nEnd].nPrefixLow == records[nStart].nPrefixLow) {
+            ++nEnd;
+        }
+        if (nEnd - nStart > 1) {
+            titleBytes.clear();
+            titles.clear();
+            for (std::size_t i = nStart; i < nEnd; ++i) {
+                if (i + kLookAhead < nEnd) {
+                    __builtin_prefetch(records[i + kLookAhead].texts.Key());
+                }
+                const std::string_view title = records[i].texts.Text(0);
+                titles.push_back({titleBytes.size(), title.size(), i});
+                titleBytes.append(title);
+            }
+            // Within a group the records stand by falling position already,
+            // so a stable sort by title keeps that order among equal titles.
+            const std::string_view bytes = titleBytes;
+            std::stable_sort(titles.begin(), titles.end(), [bytes](const Title& a, const Title& b) {
+                return CompareTitles(bytes.substr(a.nOffset, a.nLength),
+                                     bytes.substr(b.nOffset, b.nLength)) > 0;
+            });
+            sorted.clear();
+            for (const Title& title : titles) {
+                sorted.push_back(std::move(records[title.nRecord]));
+            }
+            std::move(sorted.begin(), sorted.end(), records.begin() + static_cast<std::ptrdiff_t>(nStart));
+        }
+        nStart = nEnd;
+    }
+}
+
 // Builds the films read into one list, exactly as inserting them one by one
 // with InsertSorted in reading order would: descending by title, and equal
 // titles in reverse order of reading (InsertSorted puts a new film before
@@ -143,14 +203,16 @@ CFilmNode* BuildSorted(std::vector<ReadRecord>& records) {
     }
     if (!bSorted) {
         // The runs reversed so far do not matter: the position decides ties.
-        std::sort(records.begin(), records.end(), [](const ReadRecord& a, const ReadRecord& b) {
-            const int nOrder = CompareRecords(a, b);
-            return nOrder != 0 ? nOrder > 0 : a.nIndex > b.nIndex;
-        });
+        SortByTitleAndPosition(records);
     }
     CFilmNode* pHead = nullptr;
     CFilmNode** ppLink = &pHead;
-    for (ReadRecord& record : records) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        // The blocks lie in file order: ask for the ones a little ahead.
+        if (i + kLookAhead < records.size()) {
+            __builtin_prefetch(records[i + kLookAhead].texts.Key());
+        }
+        ReadRecord& record = records[i];
         *ppLink = new CFilmNode(std::move(record.texts), record.nRating, record.nViewings);
         ppLink = &(*ppLink)->m_pNext;
     }
@@ -320,7 +382,9 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
     buffer.append(kMagic1).append("\r\n").append(kMagic2).append("\r\n");
     AppendInt(buffer, nHeaderCount);
     buffer.append("\r\n");
+    CFilmTextsLookAhead ahead(pHead);
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
+        ahead.Step();
         const CFilm& film = *p->m_pFilm;
         // Leaving here abandons the temporary file; the archive stays as it was.
         if (!IsStorable(film)) {

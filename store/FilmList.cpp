@@ -92,7 +92,9 @@ int ContainsFilm(CFilmNode* pHead, std::string strOriginalTitle) {
 }
 
 CFilmNode* FreeList(CFilmNode* pHead) {
+    CFilmTextsLookAhead ahead(pHead);
     while (pHead != nullptr) {
+        ahead.Step();
         CFilmNode* pNext = pHead->m_pNext;
         DestroyNode(pHead);
         pHead = pNext;
