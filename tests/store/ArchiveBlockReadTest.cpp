@@ -197,4 +197,25 @@ TEST_F(ArchiveBlockReadTest, RecordsAcrossBlocksAndLinesLongerThanABlock) {
     }
 }
 
+// Titles longer than the prefix the sort keys on, many of them alike in
+// their first dozen bytes and some equal, in random order: the list must be
+// the one inserting them one by one gives.
+TEST_F(ArchiveBlockReadTest, LongTitlesAlikeInTheirFirstBytesSortAsWholeTitles) {
+    std::mt19937 rng(1215);
+    static const char* const kStarts[] = {"The Last Night", "The Last Nigh", "The Last Night of", "\xCEntoarcerea ",
+                                          "\xCEntoarcerea", "Ab"};
+    static const char* const kEnds[] = {"", " 2", " 2 ", "\xFE", std::string_view("\0", 1).data(), "s", " of Iron"};
+    std::string bytes;
+    const int nFilms = 5000;
+    bytes = "cinetrove\r\nquonwerk\r\n" + std::to_string(nFilms) + "\r\n";
+    for (int i = 0; i < nFilms; ++i) {
+        std::string title = kStarts[rng() % 6];
+        const std::size_t nEnd = rng() % 7;
+        title += nEnd == 4 ? std::string(1, '\0') : std::string(kEnds[nEnd]);
+        bytes += title + "\r\n" + std::to_string(i) + "\r\nc\r\ny\r\nd\r\na\r\n" + std::to_string(rng() % 7) + " " +
+                 std::to_string(i) + "\r\n";
+    }
+    Check(bytes, "alike titles");
+}
+
 }  // namespace
