@@ -5,9 +5,11 @@
 #include "Dialog.h"
 #include "Film.h"
 #include "ListCtrl.h"
+#include "ListRowSource.h"
 #include "ToolBarCtrl.h"
 
 #include <string>
+#include <vector>
 
 // The main window: owns the two film lists, their counts, the four data
 // paths, the values of the details panel, the choices that the Search, Top
@@ -113,6 +115,11 @@ public:
 
     // Puts a film at the top of the result list as a row of eight cells.
     void InsertFilmRow(const CFilm& film);
+    // Replaces the rows of the result list with the films' rows, as clearing
+    // it and InsertFilmRow for each film in turn would (the last film stands
+    // first), in one go; the rows share the films' texts
+    // (CFilmRowSource::RowOf gives a film's row).
+    void ShowFilmRows(std::vector<CListSharedRow> rows);
 
     // Copies a path into one of the fixed path buffers; false, with the
     // buffer unchanged, when it does not fit.
@@ -140,7 +147,8 @@ private:
     void SetDataPaths();
     void CreateResultColumns();
     void CreateToolBar();
-    void ShowList(const CFilmNode* pHead, COLORREF color);
+    // nCount: the films the list is said to hold, room for their rows.
+    void ShowList(const CFilmNode* pHead, COLORREF color, int nCount);
 
     DECLARE_MESSAGE_MAP()
 };

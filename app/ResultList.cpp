@@ -1,6 +1,9 @@
 // The result list: the film row, Show List, To See, Clear List and Count.
 #include "CatalogDlg.h"
 
+#include "FilmRowSource.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -16,17 +19,27 @@ void CCatalogDlg::InsertFilmRow(const CFilm& film)
     m_listCtrl.SetItemText(nItem, 7, film.m_strCast);
 }
 
-void CCatalogDlg::ShowList(const CFilmNode* pHead, COLORREF color)
+void CCatalogDlg::ShowFilmRows(std::vector<CListSharedRow> rows)
 {
-    m_listCtrl.SetTextColor(color);
-    OnClearList();
-    // Each row goes in at the top, so the descending list reads ascending.
-    for (const CFilmNode* pNode = pHead; pNode; pNode = pNode->m_pNext) InsertFilmRow(*pNode->m_pFilm);
+    // Rows given in the order of insertion at the top read the other way.
+    std::reverse(rows.begin(), rows.end());
+    m_listCtrl.SetSharedRows(CFilmRowSource::Instance(), std::move(rows));
 }
 
-void CCatalogDlg::OnShowList() { ShowList(m_pSeenList, RGB(0, 0, 255)); }
+void CCatalogDlg::ShowList(const CFilmNode* pHead, COLORREF color, int nCount)
+{
+    m_listCtrl.SetTextColor(color);
+    OnClearList();  // the old rows go before the new ones are gathered
+    // Each row goes in at the top, so the descending list reads ascending.
+    std::vector<CListSharedRow> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(nCount, 0)));
+    for (const CFilmNode* pNode = pHead; pNode; pNode = pNode->m_pNext) rows.push_back(CFilmRowSource::RowOf(*pNode->m_pFilm));
+    ShowFilmRows(std::move(rows));
+}
 
-void CCatalogDlg::OnToSee() { ShowList(m_pToSeeList, RGB(0, 34, 85)); }
+void CCatalogDlg::OnShowList() { ShowList(m_pSeenList, RGB(0, 0, 255), m_nSeenCount); }
+
+void CCatalogDlg::OnToSee() { ShowList(m_pToSeeList, RGB(0, 34, 85), m_nToSeeCount); }
 
 void CCatalogDlg::OnClearList() { m_listCtrl.DeleteAllItems(); }
 

@@ -1,6 +1,7 @@
 // The Search command: the films of either list or both whose chosen fields
 // hold the identifier.
 #include "CatalogDlg.h"
+#include "FilmRowSource.h"
 #include "SearchDlg.h"
 #include "SearchMatch.h"
 
@@ -66,17 +67,20 @@ void CCatalogDlg::OnSearch()
 
     const CFilmMatcher matcher(fields, dlg.m_strIdentifier, dlg.m_nSearchType,
                                TextToRating(dlg.m_strIdentifier));
-    int nMatches = 0;
+    // Each match goes in at the top of the list, in the order found.
+    std::vector<CListSharedRow> rows;
     auto searchList = [&](const CFilmNode* pHead) {
+        CFilmTextsLookAhead ahead(pHead);
         for (const CFilmNode* pNode = pHead; pNode; pNode = pNode->m_pNext) {
-            if (!matcher.Matches(*pNode->m_pFilm)) continue;
-            // The previous view stays until there is a film to show instead.
-            if (++nMatches == 1) OnClearList();
-            InsertFilmRow(*pNode->m_pFilm);
+            ahead.Step();
+            if (matcher.Matches(*pNode->m_pFilm)) rows.push_back(CFilmRowSource::RowOf(*pNode->m_pFilm));
         }
     };
     if (dlg.m_bSeen) searchList(m_pSeenList);
     if (dlg.m_bToSee) searchList(m_pToSeeList);
+    const int nMatches = static_cast<int>(rows.size());
+    // The previous view stays until there is a film to show instead.
+    if (nMatches > 0) ShowFilmRows(std::move(rows));
 
     if (nMatches == 0) {
         MessageBox("Nu exista nici o potrivire!");

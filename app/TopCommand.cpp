@@ -1,5 +1,6 @@
 // The Top command: the seen list ranked by rating or by number of viewings.
 #include "CatalogDlg.h"
+#include "FilmRowSource.h"
 #include "TopDlg.h"
 #include "TopOrder.h"
 
@@ -12,8 +13,11 @@ void CCatalogDlg::OnTop()
 
     m_listCtrl.SetTextColor(RGB(0, 0, 0));
     if (m_nTopCriterion != kTopByRating && m_nTopCriterion != kTopByViewings) return;
-    OnClearList();
     // Rows go in at the top, so the last one in, the best, stands first.
-    for (const CFilm* pFilm : TopInsertionOrder(m_pSeenList, m_nTopCriterion, m_nMaxViewings))
-        InsertFilmRow(*pFilm);
+    OnClearList();
+    const std::vector<const CFilm*> order = TopInsertionOrder(m_pSeenList, m_nTopCriterion, m_nMaxViewings);
+    std::vector<CListSharedRow> rows;
+    rows.reserve(order.size());
+    for (const CFilm* pFilm : order) rows.push_back(CFilmRowSource::RowOf(*pFilm));
+    ShowFilmRows(std::move(rows));
 }

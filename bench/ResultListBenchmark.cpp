@@ -1,6 +1,7 @@
 // Show List and To See of 100,000 films into the real result list, with the
 // toolkit's display-less platform; Count alongside, which reads two members.
 #include "ArchiveGenerator.h"
+#include "BenchSize.h"
 #include "CatalogDlg.h"
 #include "ModalDriver.h"
 #include "WinApp.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int kFilms = 100000;
+const int kFilms = BenchFilms(100000);
 CCatalogDlg* g_pDlg = nullptr;
 
 void BM_ShowList(benchmark::State& state)
@@ -55,13 +56,13 @@ void WriteCatalogue(const std::filesystem::path& folder)
     std::filesystem::create_directories(data / "comments" / "filme");
     std::filesystem::create_directories(data / "comments" / "tosee");
     std::ofstream(data / "filme.cta", std::ios::binary)
-        << ArchiveBytes(GenerateFilms(kFilms, 1), ArchiveOrder::Descending);
+        << ArchiveBytes(GenerateFilms(kFilms, 1), BenchOrder());
     auto toSee = GenerateFilms(kFilms, 2);
     for (auto& film : toSee) {
         film.nRating = 6;
         film.nViewings = 0;
     }
-    std::ofstream(data / "tosee.cta", std::ios::binary) << ArchiveBytes(std::move(toSee), ArchiveOrder::Descending);
+    std::ofstream(data / "tosee.cta", std::ios::binary) << ArchiveBytes(std::move(toSee), BenchOrder());
 }
 
 }  // namespace

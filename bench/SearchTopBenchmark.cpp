@@ -4,6 +4,7 @@
 // yardstick: it costs the rows alone.
 
 #include "ArchiveGenerator.h"
+#include "BenchSize.h"
 #include "CatalogDlg.h"
 #include "ModalDriver.h"
 #include "WinApp.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kFilms = 100000;
+const int kFilms = BenchFilms(100000);
 
 void WriteFileOrDie(const std::filesystem::path& path, const std::string& bytes)
 {
@@ -121,7 +122,7 @@ int main(int argc, char** argv)
         std::filesystem::temp_directory_path() / ("cinetrove-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir / "data" / "comments" / "filme");
     std::filesystem::create_directories(dir / "data" / "comments" / "tosee");
-    WriteFileOrDie(dir / "data" / "filme.cta", ArchiveBytes(films, ArchiveOrder::Descending));
+    WriteFileOrDie(dir / "data" / "filme.cta", ArchiveBytes(films, BenchOrder()));
     WriteFileOrDie(dir / "data" / "tosee.cta", ArchiveBytes({}, ArchiveOrder::Descending));
     std::filesystem::current_path(dir);
 

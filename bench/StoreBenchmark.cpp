@@ -1,6 +1,9 @@
 // Loading and saving a catalogue of 100,000 films, each beside its floor: the
 // cost of merely reading the file and splitting it into lines, and of merely
 // writing (and syncing) the same bytes. After the runs the ratios are printed.
+// Then a million films in both orders: loading on a cold heap (each load in a
+// fresh process, as at start-up), saving and freeing what was loaded.
+// CINETROVE_BENCH_MILLION=0 leaves the million out.
 
 #include "Archive.h"
 #include "ArchiveGenerator.h"
@@ -8,12 +11,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <filesystem>
 #include <map>
+#include <utility>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -105,6 +111,77 @@ void BM_WriteFloor(benchmark::State& state, const std::string& bytes, bool bSync
     }
 }
 
+constexpr int kMillion = 1000000;
+
+// One load timed in this process; what a fresh process started with
+// kLoadOnce runs instead of the benchmarks.
+constexpr const char* kLoadOnce = "--cinetrove-load-once";
+
+int LoadOnce(const char* pPath) {
+    const auto t0 = std::chrono::steady_clock::now();
+    ArchiveContents contents;
+    const bool bRead = ReadArchive(pPath, contents) == ArchiveRead && contents.nCount == kMillion;
+    const double dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    if (!bRead) return 1;
+    std::printf("%.6f\n", dSeconds);
+    return 0;  // the films go with the process, as they would at the program's end
+}
+
+// A load in a fresh process: its heap has never been used, as on the
+// program's start (a forked child would share, and copy, this one's heap).
+void BM_LoadColdHeap(benchmark::State& state, const std::string& strPath) {
+    for (auto _ : state) {
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            state.SkipWithError("pipe failed");
+            break;
+        }
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(fds[1], 1);
+            ::close(fds[0]);
+            ::close(fds[1]);
+            ::execl("/proc/self/exe", "bench_store", kLoadOnce, strPath.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        char text[64] = {};
+        const ssize_t nRead = pid > 0 ? ::read(fds[0], text, sizeof text - 1) : -1;
+        ::close(fds[0]);
+        int nStatus = 1;
+        if (pid > 0) ::waitpid(pid, &nStatus, 0);
+        if (nRead <= 0 || nStatus != 0) {
+            state.SkipWithError("the fresh process did not load the archive");
+            break;
+        }
+        state.SetIterationTime(std::strtod(text, nullptr));
+    }
+}
+
+// Saving, then freeing, a million films loaded from the file at strPath.
+void BM_SaveMillion(benchmark::State& state, const std::string& strPath) {
+    ArchiveContents contents;
+    ReadArchive(strPath, contents);
+    const std::string strOut = PathOf("million-save.cta");
+    for (auto _ : state) {
+        if (!WriteArchive(strOut, contents.pHead, contents.nCount)) {
+            state.SkipWithError("WriteArchive failed");
+            break;
+        }
+    }
+    FreeList(contents.pHead);
+}
+
+void BM_FreeMillion(benchmark::State& state, const std::string& strPath) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ArchiveContents contents;
+        ReadArchive(strPath, contents);
+        state.ResumeTiming();
+        FreeList(contents.pHead);
+    }
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter() : ConsoleReporter(::isatty(1) ? OO_ColorTabular : OO_Tabular) {}
@@ -136,6 +213,9 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == kLoadOnce) {
+        return LoadOnce(argv[2]);
+    }
     benchmark::Initialize(&argc, argv);
     const char* pDir = std::getenv("CINETROVE_BENCH_DIR");
     g_dir = std::filesystem::path(pDir != nullptr ? pDir : std::filesystem::temp_directory_path()) /
@@ -165,6 +245,22 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("WriteFloor/nosync", BM_WriteFloor, sortedBytes, false)
         ->Unit(benchmark::kMillisecond);
+
+    const char* pMillion = std::getenv("CINETROVE_BENCH_MILLION");
+    if (pMillion == nullptr || std::string(pMillion) != "0") {
+        const std::vector<GeneratedFilm> million = GenerateFilms(kMillion);
+        for (const auto& [strName, order] : {std::pair<std::string, ArchiveOrder>{"descending", ArchiveOrder::Descending},
+                                             std::pair<std::string, ArchiveOrder>{"random", ArchiveOrder::Random}}) {
+            const std::string strPath = PathOf("million-" + strName + ".cta");
+            WriteFileOrDie(strPath, ArchiveBytes(million, order));
+            benchmark::RegisterBenchmark(("Million/LoadColdHeap/" + strName).c_str(), BM_LoadColdHeap, strPath)
+                ->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Million/Save/" + strName).c_str(), BM_SaveMillion, strPath)
+                ->Iterations(3)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("Million/Free/" + strName).c_str(), BM_FreeMillion, strPath)
+                ->Iterations(3)->Unit(benchmark::kMillisecond);
+        }
+    }
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -6,6 +6,8 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include <utility>
+
 namespace {
 QTableView* View(QWidget* pWidget) { return qobject_cast<QTableView*>(pWidget); }
 }  // namespace
@@ -78,6 +80,14 @@ BOOL CListCtrl::DeleteAllItems()
     ReportListModel* model = Model();
     if (!model) return FALSE;
     model->Clear();
+    return TRUE;
+}
+
+BOOL CListCtrl::SetSharedRows(const CListRowSource& source, std::vector<CListSharedRow> rows)
+{
+    ReportListModel* model = Model();
+    if (!model) return FALSE;
+    model->SetSharedRows(source, std::move(rows));
     return TRUE;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ListRowSource.h"
 #include "Wnd.h"
 
 #include <string>
+#include <vector>
 
 class ReportListModel;
 
@@ -19,6 +21,10 @@ public:
     std::string GetItemText(int nItem, int nSubItem) const;
     int GetItemCount() const;
     BOOL DeleteAllItems();
+    // Replaces every row with rows read from `source`, top first, in one go;
+    // the rows share their texts with the source instead of copying them.
+    // The source must outlive the rows (a static object, for instance).
+    BOOL SetSharedRows(const CListRowSource& source, std::vector<CListSharedRow> rows);
     BOOL SetTextColor(COLORREF cr);
     // False while the platform's own window-text colour is in use.
     bool HasTextColor() const;

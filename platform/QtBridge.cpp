@@ -98,9 +98,49 @@ void SetWidgetText(QWidget* pWidget, const std::string& ansi)
     }
 }
 
+ReportListModel::~ReportListModel() { ReleaseSharedRows(m_sharedRows, m_pSource); }
+
 int ReportListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    if (parent.isValid()) return 0;
+    return static_cast<int>(m_pSource ? m_sharedRows.size() : m_rows.size());
+}
+
+int ReportListModel::CellCount() const { return std::max<int>(static_cast<int>(m_headings.size()), 1); }
+
+void ReportListModel::ReleaseSharedRows(std::vector<CListSharedRow>& rows, const CListRowSource* pSource)
+{
+    if (pSource)
+        for (const CListSharedRow& row : rows) pSource->Release(row.pKey);
+    std::vector<CListSharedRow>().swap(rows);  // the memory goes too
+}
+
+void ReportListModel::CopySharedRows()
+{
+    if (!m_pSource) return;
+    const int nCells = CellCount();
+    for (const CListSharedRow& shared : m_sharedRows) {
+        std::vector<std::string> row(static_cast<std::size_t>(nCells));
+        for (int nCol = 0; nCol < nCells; ++nCol)
+            row[static_cast<std::size_t>(nCol)] = m_pSource->CellText(shared.pKey, shared.nExtra, nCol);
+        m_rows.push_back(std::move(row));
+    }
+    ReleaseSharedRows(m_sharedRows, m_pSource);
+    m_pSource = nullptr;
+}
+
+void ReportListModel::SetSharedRows(const CListRowSource& source, std::vector<CListSharedRow> rows)
+{
+    for (const CListSharedRow& row : rows) source.Retain(row.pKey);
+    std::vector<CListSharedRow> oldShared;
+    const CListRowSource* pOldSource = m_pSource;
+    beginResetModel();
+    m_rows.clear();
+    oldShared.swap(m_sharedRows);
+    m_sharedRows = std::move(rows);
+    m_pSource = &source;
+    endResetModel();
+    ReleaseSharedRows(oldShared, pOldSource);
 }
 
 int ReportListModel::columnCount(const QModelIndex& parent) const
@@ -132,6 +172,7 @@ int ReportListModel::InsertColumn(int nCol, const std::string& heading)
     const int count = static_cast<int>(m_headings.size());
     if (nCol < 0) return -1;
     if (nCol > count) nCol = count;
+    CopySharedRows();
     beginInsertColumns({}, nCol, nCol);
     m_headings.insert(m_headings.begin() + nCol, heading);
     for (auto& row : m_rows) row.insert(row.begin() + std::min<std::ptrdiff_t>(nCol, static_cast<std::ptrdiff_t>(row.size())), std::string());
@@ -141,6 +182,7 @@ int ReportListModel::InsertColumn(int nCol, const std::string& heading)
 
 int ReportListModel::InsertRow(int nRow, const std::string& text)
 {
+    CopySharedRows();
     const int count = static_cast<int>(m_rows.size());
     if (nRow < 0 || nRow > count) nRow = count;
     beginInsertRows({}, nRow, nRow);
@@ -153,6 +195,7 @@ int ReportListModel::InsertRow(int nRow, const std::string& text)
 
 bool ReportListModel::SetText(int nRow, int nCol, const std::string& text)
 {
+    CopySharedRows();
     if (nRow < 0 || nRow >= static_cast<int>(m_rows.size()) || nCol < 0) return false;
     auto& row = m_rows[static_cast<std::size_t>(nRow)];
     if (nCol >= static_cast<int>(row.size())) return false;
@@ -163,7 +206,7 @@ bool ReportListModel::SetText(int nRow, int nCol, const std::string& text)
         m_bRepaintPending = true;
         QTimer::singleShot(0, this, [this] {
             m_bRepaintPending = false;
-            if (!m_rows.empty())
+            if (rowCount() > 0)
                 emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
         });
     }
@@ -172,6 +215,11 @@ bool ReportListModel::SetText(int nRow, int nCol, const std::string& text)
 
 std::string ReportListModel::Text(int nRow, int nCol) const
 {
+    if (m_pSource) {
+        if (nRow < 0 || nRow >= static_cast<int>(m_sharedRows.size()) || nCol < 0 || nCol >= CellCount()) return {};
+        const CListSharedRow& row = m_sharedRows[static_cast<std::size_t>(nRow)];
+        return m_pSource->CellText(row.pKey, row.nExtra, nCol);
+    }
     if (nRow < 0 || nRow >= static_cast<int>(m_rows.size()) || nCol < 0) return {};
     const auto& row = m_rows[static_cast<std::size_t>(nRow)];
     return nCol < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(nCol)] : std::string();
@@ -179,16 +227,21 @@ std::string ReportListModel::Text(int nRow, int nCol) const
 
 void ReportListModel::Clear()
 {
-    if (m_rows.empty()) return;
+    if (rowCount() == 0) return;
+    std::vector<CListSharedRow> oldShared;
+    const CListRowSource* pOldSource = m_pSource;
     beginResetModel();
     m_rows.clear();
+    oldShared.swap(m_sharedRows);
+    m_pSource = nullptr;
     endResetModel();
+    ReleaseSharedRows(oldShared, pOldSource);
 }
 
 void ReportListModel::SetTextColor(COLORREF cr)
 {
     m_color = cr;
     m_bHasColor = true;
-    if (!m_rows.empty())
+    if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
 }

@@ -3,6 +3,7 @@
 // Private to the framework: the Qt widgets behind its windows and controls.
 
 #include "Dialog.h"
+#include "ListRowSource.h"
 #include "ResourceScript.h"
 
 #include <QAbstractTableModel>
@@ -37,11 +38,13 @@ struct IconHandle {
     QIcon icon;
 };
 
-// The rows of a report list view: texts only, kept in a deque so that a row
-// goes in at the top in constant time.
+// The rows of a report list view: either rows of texts of their own, kept in
+// a deque so that a row goes in at the top in constant time, or rows shared
+// with a CListRowSource, put in all at once with one reset of the model.
 class ReportListModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
+    ~ReportListModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,13 +56,23 @@ public:
     bool SetText(int nRow, int nCol, const std::string& text);
     std::string Text(int nRow, int nCol) const;
     void Clear();
+    // Replaces every row with `rows` of `source`, top first.
+    void SetSharedRows(const CListRowSource& source, std::vector<CListSharedRow> rows);
     void SetTextColor(COLORREF cr);
     bool HasTextColor() const { return m_bHasColor; }
     COLORREF TextColor() const { return m_color; }
 
 private:
+    int CellCount() const;
+    // Shared rows become rows of their own texts (before a row or a text is
+    // changed one at a time).
+    void CopySharedRows();
+    void ReleaseSharedRows(std::vector<CListSharedRow>& rows, const CListRowSource* pSource);
+
     std::vector<std::string> m_headings;
     std::deque<std::vector<std::string>> m_rows;
+    const CListRowSource* m_pSource = nullptr;  // set while the rows are m_sharedRows
+    std::vector<CListSharedRow> m_sharedRows;
     COLORREF m_color = 0;
     bool m_bHasColor = false;
     bool m_bRepaintPending = false;

@@ -76,24 +76,31 @@ bool ScanInt(TextFileReader& in, int& nValue) {
     return true;
 }
 
+// 32 bytes a record: with a million of them beside the films being made,
+// every byte counts.
 struct ReadRecord {
-    // The title's first 16 bytes, big-endian in two words, zero-padded.
-    std::array<std::uint64_t, 2> prefix;
-    const std::string* pTitle;
-    CFilmNode* pNode;
-    std::size_t nIndex;  // position in the file
+    // The title's first 12 bytes, big-endian, zero-padded: 8 and then 4.
+    std::uint64_t nPrefixHigh;
+    std::uint32_t nPrefixLow;
+    std::uint32_t nIndex;  // position in the file
+    FilmTexts texts;
+    int nRating;
+    int nViewings;
 };
 
-std::array<std::uint64_t, 2> TitlePrefix(const std::string& strTitle) {
-    std::array<std::uint64_t, 2> prefix{};
-    for (std::size_t i = 0; i < 16; ++i) {
-        std::uint64_t& nWord = prefix[i / 8];
-        nWord <<= 8;
-        if (i < strTitle.size()) {
-            nWord |= static_cast<unsigned char>(strTitle[i]);
+void SetTitlePrefix(ReadRecord& record, std::string_view strTitle) {
+    std::uint64_t nHigh = 0;
+    std::uint32_t nLow = 0;
+    for (std::size_t i = 0; i < 12; ++i) {
+        const unsigned char c = i < strTitle.size() ? static_cast<unsigned char>(strTitle[i]) : 0;
+        if (i < 8) {
+            nHigh = nHigh << 8 | c;
+        } else {
+            nLow = nLow << 8 | c;
         }
     }
-    return prefix;
+    record.nPrefixHigh = nHigh;
+    record.nPrefixLow = nLow;
 }
 
 // Byte-wise order of the titles. Prefixes that differ already decide it the
@@ -101,20 +108,85 @@ std::array<std::uint64_t, 2> TitlePrefix(const std::string& strTitle) {
 // which never sorts above a real byte), so the titles themselves, spread
 // over the heap, are only looked at when the prefixes agree.
 int CompareRecords(const ReadRecord& a, const ReadRecord& b) {
-    if (a.prefix != b.prefix) {
-        return a.prefix < b.prefix ? -1 : 1;
+    if (a.nPrefixHigh != b.nPrefixHigh) {
+        return a.nPrefixHigh < b.nPrefixHigh ? -1 : 1;
     }
-    return CompareTitles(*a.pTitle, *b.pTitle);
+    if (a.nPrefixLow != b.nPrefixLow) {
+        return a.nPrefixLow < b.nPrefixLow ? -1 : 1;
+    }
+    return CompareTitles(a.texts.Text(0), b.texts.Text(0));
 }
 
-// Links the films read into one list, exactly as inserting them one by one
+// How many records ahead a walk asks for the blocks of texts it will read.
+constexpr std::size_t kLookAhead = 8;
+
+// Sorts descending by title, then descending by position in the file. A
+// first sort looks at the prefixes and positions alone, which the records
+// hold; only records whose prefixes agree need their whole titles, which lie
+// in their blocks all over memory. Each such group has its titles copied
+// next to each other, every block read once, and is sorted on the copies.
+void SortByTitleAndPosition(std::vector<ReadRecord>& records) {
+    std::sort(records.begin(), records.end(), [](const ReadRecord& a, const ReadRecord& b) {
+        if (a.nPrefixHigh != b.nPrefixHigh) {
+            return a.nPrefixHigh > b.nPrefixHigh;
+        }
+        if (a.nPrefixLow != b.nPrefixLow) {
+            return a.nPrefixLow > b.nPrefixLow;
+        }
+        return a.nIndex > b.nIndex;
+    });
+    struct Title {
+        std::size_t nOffset;
+        std::size_t nLength;
+        std::size_t nRecord;
+    };
+    std::string titleBytes;
+    std::vector<Title> titles;
+    std::vector<ReadRecord> sorted;
+    for (std::size_t nStart = 0; nStart < records.size();) {
+        std::size_t nEnd = nStart + 1;
+        while (nEnd < records.size() && records[nEnd].nPrefixHigh == records[nStart].nPrefixHigh &&
+               records[nEnd].nPrefixLow == records[nStart].nPrefixLow) {
+            ++nEnd;
+        }
+        if (nEnd - nStart > 1) {
+            titleBytes.clear();
+            titles.clear();
+            for (std::size_t i = nStart; i < nEnd; ++i) {
+                if (i + kLookAhead < nEnd) {
+                    __builtin_prefetch(records[i + kLookAhead].texts.Key());
+                }
+                const std::string_view title = records[i].texts.Text(0);
+                titles.push_back({titleBytes.size(), title.size(), i});
+                titleBytes.append(title);
+            }
+            // Within a group the records stand by falling position already,
+            // so a stable sort by title keeps that order among equal titles.
+            const std::string_view bytes = titleBytes;
+            std::stable_sort(titles.begin(), titles.end(), [bytes](const Title& a, const Title& b) {
+                return CompareTitles(bytes.substr(a.nOffset, a.nLength),
+                                     bytes.substr(b.nOffset, b.nLength)) > 0;
+            });
+            sorted.clear();
+            for (const Title& title : titles) {
+                sorted.push_back(std::move(records[title.nRecord]));
+            }
+            std::move(sorted.begin(), sorted.end(), records.begin() + static_cast<std::ptrdiff_t>(nStart));
+        }
+        nStart = nEnd;
+    }
+}
+
+// Builds the films read into one list, exactly as inserting them one by one
 // with InsertSorted in reading order would: descending by title, and equal
 // titles in reverse order of reading (InsertSorted puts a new film before
 // its equals). Sorting by title and then by reading position, both
 // descending, gives that order in n log n comparisons instead of n squared.
 // Archives are saved in list order, so usually one pass suffices: it checks
-// the order and reverses each run of equal titles as it goes.
-CFilmNode* LinkSorted(std::vector<ReadRecord>& records) {
+// the order and reverses each run of equal titles as it goes. The nodes and
+// films are made in list order, so that a walk of the list goes forward
+// through memory whatever the order of the file.
+CFilmNode* BuildSorted(std::vector<ReadRecord>& records) {
     bool bSorted = true;
     std::size_t nRunStart = 0;
     for (std::size_t i = 1; i <= records.size(); ++i) {
@@ -131,43 +203,141 @@ CFilmNode* LinkSorted(std::vector<ReadRecord>& records) {
     }
     if (!bSorted) {
         // The runs reversed so far do not matter: the position decides ties.
-        std::sort(records.begin(), records.end(), [](const ReadRecord& a, const ReadRecord& b) {
-            const int nOrder = CompareRecords(a, b);
-            return nOrder != 0 ? nOrder > 0 : a.nIndex > b.nIndex;
-        });
+        SortByTitleAndPosition(records);
     }
     CFilmNode* pHead = nullptr;
-    for (auto it = records.rbegin(); it != records.rend(); ++it) {
-        it->pNode->m_pNext = pHead;
-        pHead = it->pNode;
+    CFilmNode** ppLink = &pHead;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        // The blocks lie in file order: ask for the ones a little ahead.
+        if (i + kLookAhead < records.size()) {
+            __builtin_prefetch(records[i + kLookAhead].texts.Key());
+        }
+        ReadRecord& record = records[i];
+        *ppLink = new CFilmNode(std::move(record.texts), record.nRating, record.nViewings);
+        ppLink = &(*ppLink)->m_pNext;
     }
     return pHead;
 }
 
-// Reads the records; false at the first one that cannot be read whole, with
-// the complete ones before it in `records`.
-bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records) {
-    std::array<std::string, 6> texts;
-    for (int i = 0; i < nCount; ++i) {
-        for (std::string& text : texts) {
-            if (!in.ReadLine(text)) {
-                return false;
-            }
+// A decimal number as ScanInt reads it, from the bytes in memory: Number when
+// read, Bad when ScanInt would refuse it, More when the bytes end before the
+// number does.
+enum class Scan { Number, Bad, More };
+
+Scan ScanIntAt(std::string_view bytes, std::size_t& nPos, int& nValue) {
+    while (nPos < bytes.size() && IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
+        ++nPos;
+    }
+    if (nPos >= bytes.size()) {
+        return Scan::More;
+    }
+    bool bNegative = false;
+    if (bytes[nPos] == '+' || bytes[nPos] == '-') {
+        bNegative = bytes[nPos++] == '-';
+    }
+    const std::int64_t nLimit = bNegative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+    std::int64_t nMagnitude = 0;
+    bool bDigits = false;
+    for (; nPos < bytes.size() && bytes[nPos] >= '0' && bytes[nPos] <= '9'; ++nPos) {
+        nMagnitude = nMagnitude * 10 + (bytes[nPos] - '0');
+        if (nMagnitude > nLimit) {
+            return Scan::Bad;
         }
-        int nRating = 0;
-        int nViewings = 0;
-        if (!ScanInt(in, nRating) || !ScanInt(in, nViewings)) {
+        bDigits = true;
+    }
+    if (nPos >= bytes.size()) {
+        return Scan::More;
+    }
+    if (!bDigits || !IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
+        return Scan::Bad;
+    }
+    nValue = static_cast<int>(bNegative ? -nMagnitude : nMagnitude);
+    return Scan::Number;
+}
+
+// One record parsed from the bytes in memory, the white space after it
+// included, as the reader's line and number scans would take it; More when
+// the bytes end before the record and the white space after it are whole
+// (the caller then reads more, or near the end of the file leaves the record
+// to those scans). nUsed is the bytes the record took.
+Scan ParseRecord(std::string_view bytes, ReadRecord& record, std::size_t& nUsed) {
+    std::array<std::string_view, FilmTexts::kCount> texts;
+    std::size_t nPos = 0;
+    for (std::string_view& text : texts) {
+        const std::size_t nLf = bytes.find('\n', nPos);
+        if (nLf == std::string_view::npos) {
+            return Scan::More;
+        }
+        // A CR before the LF belongs to the line end; any other CR is kept.
+        const std::size_t nEnd = nLf > nPos && bytes[nLf - 1] == '\r' ? nLf - 1 : nLf;
+        text = bytes.substr(nPos, nEnd - nPos);
+        nPos = nLf + 1;
+    }
+    for (int* pValue : {&record.nRating, &record.nViewings}) {
+        const Scan scan = ScanIntAt(bytes, nPos, *pValue);
+        if (scan != Scan::Number) {
+            return scan;
+        }
+    }
+    while (nPos < bytes.size() && IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
+        ++nPos;
+    }
+    if (nPos >= bytes.size()) {
+        return Scan::More;
+    }
+    record.texts = FilmTexts(texts);
+    SetTitlePrefix(record, texts[0]);
+    nUsed = nPos;
+    return Scan::Number;
+}
+
+// The record at the reader's position through the reader's own scans, which
+// know the end of the file.
+bool ReadRecordByScans(TextFileReader& in, ReadRecord& record) {
+    std::array<std::string, FilmTexts::kCount> texts;
+    for (std::string& text : texts) {
+        if (!in.ReadLine(text)) {
             return false;
         }
-        // Ends the record as the scan's trailing newline does: all white
-        // space goes, blank lines and the next original title's leading
-        // blanks included.
-        SkipSpace(in);
-        auto* pNode = new CFilmNode(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]),
-                                    std::move(texts[3]), std::move(texts[4]), std::move(texts[5]),
-                                    nRating, nViewings);
-        const std::string& strTitle = pNode->m_pFilm->m_strOriginalTitle;
-        records.push_back({TitlePrefix(strTitle), &strTitle, pNode, records.size()});
+    }
+    if (!ScanInt(in, record.nRating) || !ScanInt(in, record.nViewings)) {
+        return false;
+    }
+    // Ends the record as the scan's trailing newline does: all white
+    // space goes, blank lines and the next original title's leading
+    // blanks included.
+    SkipSpace(in);
+    record.texts = FilmTexts({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+    SetTitlePrefix(record, texts[0]);
+    return true;
+}
+
+// Reads the records; false at the first one that cannot be read whole, with
+// the complete ones before it in `records`. Records are parsed from the
+// reader's buffer a block at a time; only one that the buffered bytes do not
+// hold whole at the end of the file goes through the scans.
+bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records) {
+    for (int i = 0; i < nCount; ++i) {
+        ReadRecord record{};
+        record.nIndex = static_cast<std::uint32_t>(records.size());
+        for (;;) {
+            std::size_t nUsed = 0;
+            const Scan scan = ParseRecord(in.Pending(), record, nUsed);
+            if (scan == Scan::Number) {
+                in.Consume(nUsed);
+                break;
+            }
+            if (scan == Scan::Bad) {
+                return false;
+            }
+            if (!in.ReadMore()) {
+                if (!ReadRecordByScans(in, record)) {
+                    return false;
+                }
+                break;
+            }
+        }
+        records.push_back(std::move(record));
     }
     return !in.HasError();
 }
@@ -179,10 +349,10 @@ bool IsStorable(const CFilm& film) {
     if (IsBlankOriginalTitle(film.m_strOriginalTitle)) {
         return false;
     }
-    for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
-                                      &film.m_strCountry, &film.m_strYear, &film.m_strDirector,
-                                      &film.m_strCast}) {
-        if (pText->find('\n') != std::string::npos) {
+    for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
+                                   &film.m_strCountry, &film.m_strYear, &film.m_strDirector,
+                                   &film.m_strCast}) {
+        if (pText->find('\n') != FilmText::npos) {
             return false;
         }
     }
@@ -212,17 +382,19 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
     buffer.append(kMagic1).append("\r\n").append(kMagic2).append("\r\n");
     AppendInt(buffer, nHeaderCount);
     buffer.append("\r\n");
+    CFilmTextsLookAhead ahead(pHead);
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
+        ahead.Step();
         const CFilm& film = *p->m_pFilm;
         // Leaving here abandons the temporary file; the archive stays as it was.
         if (!IsStorable(film)) {
             return WriteOutcome::Failed;
         }
         // Storable texts hold no line feed, so they go out as they are.
-        for (const std::string* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
-                                          &film.m_strCountry, &film.m_strYear,
-                                          &film.m_strDirector, &film.m_strCast}) {
-            buffer.append(*pText).append("\r\n");
+        for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
+                                       &film.m_strCountry, &film.m_strYear,
+                                       &film.m_strDirector, &film.m_strCast}) {
+            buffer.append(pText->view()).append("\r\n");
         }
         AppendInt(buffer, film.m_nRating);
         buffer += ' ';
@@ -250,7 +422,7 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
 
 }  // namespace
 
-bool IsBlankOriginalTitle(const std::string& strTitle) {
+bool IsBlankOriginalTitle(std::string_view strTitle) {
     return strTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
 }
 
@@ -272,15 +444,19 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     SkipSpace(in);
 
     std::vector<ReadRecord> records;
-    // The count is only a claim until the records are there.
-    records.reserve(static_cast<std::size_t>(std::min(nCount, 1 << 16)));
+    // The count is only a claim until the records are there; a record takes
+    // at least 9 bytes (six line ends and two one-digit numbers apart), so
+    // the file's size bounds the room to make for them.
+    constexpr std::int64_t kSmallestRecord = 9;
+    records.reserve(static_cast<std::size_t>(
+        std::min<std::int64_t>(nCount, std::max<std::int64_t>(contents.stamp.nSize, 0) / kSmallestRecord + 1)));
     const bool bComplete = ReadRecords(in, nCount, records);
 
     for (const ReadRecord& r : records) {
-        contents.nMaxViewings = std::max(contents.nMaxViewings, r.pNode->m_pFilm->m_nViewings);
+        contents.nMaxViewings = std::max(contents.nMaxViewings, r.nViewings);
     }
     contents.nCount = static_cast<int>(records.size());
-    contents.pHead = LinkSorted(records);
+    contents.pHead = BuildSorted(records);
     // Each record ends with the white space after it, so a file that holds
     // only the counted records is at its end here.
     contents.bWhole = bComplete && in.Peek() == EOF && !in.HasError();

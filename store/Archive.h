@@ -4,6 +4,7 @@
 #include "Film.h"
 
 #include <string>
+#include <string_view>
 
 // Result of reading one catalogue archive.
 enum ArchiveReadResult : int {
@@ -32,7 +33,7 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
 // True for an original title that is empty or only white space: the reader
 // skips white space, blank lines included, before each original title, so
 // such a title cannot be stored.
-bool IsBlankOriginalTitle(const std::string& strTitle);
+bool IsBlankOriginalTitle(std::string_view strTitle);
 
 // False for a film whose record would throw the archive out of step when read
 // back: a text that holds a line feed (it would split its line), or an

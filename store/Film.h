@@ -1,23 +1,48 @@
 #pragma once
 
+#include "FilmText.h"
+#include "FilmTexts.h"
+
+#include <cstddef>
 #include <string>
 
 // One film of the catalogue. Created only by the construction of a CFilmNode.
+// Its six texts lie in one shared block (FilmTexts); the text members read
+// that block, and SetTexts replaces all six at once.
 class CFilm {
 public:
     CFilm(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
           std::string strYear, std::string strDirector, std::string strCast, int nRating,
           int nViewings);
+    CFilm(FilmTexts texts, int nRating, int nViewings);
+    CFilm(const CFilm& other);
+    CFilm& operator=(const CFilm& other);
     virtual ~CFilm();
 
-    std::string m_strOriginalTitle;
-    std::string m_strTitle;
-    std::string m_strCountry;
-    std::string m_strYear;
-    std::string m_strDirector;
-    std::string m_strCast;
+    // Films are many and small: they come from a pool of their size.
+    static void* operator new(std::size_t nSize);
+    static void operator delete(void* p, std::size_t nSize) noexcept;
+
+    // Puts the film's texts in `texts`; a holder of the former block (a row
+    // of the result list) keeps reading the former texts.
+    void SetTexts(FilmTexts texts);
+    const FilmTexts& Texts() const { return m_texts; }
+    // Asks the processor for the block of texts ahead of a walk that will
+    // read it: a list read from a file in another order has its blocks all
+    // over memory.
+    void PrefetchTexts() const { __builtin_prefetch(m_texts.Key()); }
+
+    FilmText m_strOriginalTitle;
+    FilmText m_strTitle;
+    FilmText m_strCountry;
+    FilmText m_strYear;
+    FilmText m_strDirector;
+    FilmText m_strCast;
     int m_nRating;
     int m_nViewings;
+
+private:
+    FilmTexts m_texts;
 };
 
 // One element of a singly linked film list. The node owns its film, but its
@@ -28,11 +53,34 @@ public:
     CFilmNode(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
               std::string strYear, std::string strDirector, std::string strCast, int nRating,
               int nViewings);
+    CFilmNode(FilmTexts texts, int nRating, int nViewings);
     virtual ~CFilmNode();
+
+    static void* operator new(std::size_t nSize);
+    static void operator delete(void* p, std::size_t nSize) noexcept;
 
     CFilmNode(const CFilmNode&) = delete;
     CFilmNode& operator=(const CFilmNode&) = delete;
 
     CFilmNode* m_pNext;
     CFilm* m_pFilm;
+};
+
+// Walks a list a few nodes ahead of a loop, asking for their films' texts.
+class CFilmTextsLookAhead {
+public:
+    explicit CFilmTextsLookAhead(const CFilmNode* pHead) : m_pAhead(pHead) {
+        for (int i = 0; i < kDistance && m_pAhead != nullptr; ++i) Step();
+    }
+    // Called once for each node the loop takes.
+    void Step() {
+        if (m_pAhead != nullptr) {
+            m_pAhead->m_pFilm->PrefetchTexts();
+            m_pAhead = m_pAhead->m_pNext;
+        }
+    }
+
+private:
+    static constexpr int kDistance = 8;
+    const CFilmNode* m_pAhead;
 };

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-int CompareTitles(const std::string& a, const std::string& b) {
+int CompareTitles(std::string_view a, std::string_view b) {
     // std::char_traits<char>::compare works like memcmp, on unsigned bytes,
     // and over the whole text, so a NUL byte inside a title is compared as
     // the byte it is rather than ending the text.
@@ -33,7 +33,7 @@ CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::str
     auto* pNew = new CFilmNode(std::move(strOriginalTitle), std::move(strTitle),
                                std::move(strCountry), std::move(strYear),
                                std::move(strDirector), std::move(strCast), nRating, nViewings);
-    const std::string& strKey = pNew->m_pFilm->m_strOriginalTitle;
+    const std::string_view strKey = pNew->m_pFilm->m_strOriginalTitle;
 
     // Step past every film whose title is greater; the new film goes before
     // the first one that is less or equal, so equal titles stand in reverse
@@ -77,13 +77,11 @@ int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitl
     }
     // The node keeps its place even when the original title changes; the
     // next load from the archive sorts the list again.
+    // The texts go into a block of their own: a row that shows the film
+    // keeps the former block, so it goes on showing the former texts.
     CFilm& film = *pNode->m_pFilm;
-    film.m_strOriginalTitle = std::move(strOriginalTitle);
-    film.m_strTitle = std::move(strTitle);
-    film.m_strCountry = std::move(strCountry);
-    film.m_strYear = std::move(strYear);
-    film.m_strDirector = std::move(strDirector);
-    film.m_strCast = std::move(strCast);
+    film.SetTexts(
+        FilmTexts({strOriginalTitle, strTitle, strCountry, strYear, strDirector, strCast}));
     film.m_nRating = nRating;
     film.m_nViewings = nViewings;
     return 1;
@@ -94,7 +92,9 @@ int ContainsFilm(CFilmNode* pHead, std::string strOriginalTitle) {
 }
 
 CFilmNode* FreeList(CFilmNode* pHead) {
+    CFilmTextsLookAhead ahead(pHead);
     while (pHead != nullptr) {
+        ahead.Step();
         CFilmNode* pNext = pHead->m_pNext;
         DestroyNode(pHead);
         pHead = pNext;

@@ -3,6 +3,7 @@
 #include "Film.h"
 
 #include <string>
+#include <string_view>
 
 // The operations on a film list: a list is the pointer to its head node (null
 // when empty), kept in descending byte-wise order of original title. Every
@@ -14,7 +15,7 @@ inline constexpr int kToSeeList = 1;
 
 // The order of the lists: byte-wise on unsigned bytes over the whole text, a
 // prefix before the longer text (negative, 0 or positive as strcmp).
-int CompareTitles(const std::string& a, const std::string& b);
+int CompareTitles(std::string_view a, std::string_view b);
 
 CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::string strTitle,
                         std::string strCountry, std::string strYear, std::string strDirector,

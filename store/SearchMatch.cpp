@@ -75,7 +75,7 @@ CFilmMatcher::CFilmMatcher(const SearchFields& fields, const std::string& strIde
     if (m_bApproximate) UpperInto(strIdentifier, m_strNeedle);
 }
 
-bool CFilmMatcher::TextMatches(const std::string& strField) const
+bool CFilmMatcher::TextMatches(std::string_view strField) const
 {
     if (!m_bApproximate) return strField.find(m_strNeedle) != std::string::npos;
     if (strField.size() < m_strNeedle.size()) return false;

@@ -41,7 +41,7 @@ public:
     bool Matches(const CFilm& film) const;
 
 private:
-    bool TextMatches(const std::string& strField) const;
+    bool TextMatches(std::string_view strField) const;
 
     SearchFields m_fields;
     bool m_bApproximate;

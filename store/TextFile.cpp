@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = 256 * 1024;
 }
 
 TextFileReader::TextFileReader(const std::string& strPath) {
@@ -38,29 +38,46 @@ TextFileReader::~TextFileReader() {
     }
 }
 
-bool TextFileReader::Ensure(std::size_t n) {
-    while (m_nEnd - m_nPos < n) {
-        if (m_fd < 0 || m_bEof || m_bError) {
-            return false;
-        }
-        if (m_nPos > 0) {  // keep the unread tail at the front
-            std::memmove(m_buffer.data(), m_buffer.data() + m_nPos, m_nEnd - m_nPos);
-            m_nEnd -= m_nPos;
-            m_nPos = 0;
-        }
+bool TextFileReader::Refill() {
+    if (m_fd < 0 || m_bEof || m_bError) {
+        return false;
+    }
+    if (m_nPos > 0) {  // keep the unread tail at the front
+        std::memmove(m_buffer.data(), m_buffer.data() + m_nPos, m_nEnd - m_nPos);
+        m_nEnd -= m_nPos;
+        m_nPos = 0;
+    }
+    for (;;) {
         const ssize_t nRead = ::read(m_fd, m_buffer.data() + m_nEnd, m_buffer.size() - m_nEnd);
+        if (nRead < 0 && errno == EINTR) {
+            continue;
+        }
         if (nRead < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             m_bError = true;
         } else if (nRead == 0) {
             m_bEof = true;
         } else {
             m_nEnd += static_cast<std::size_t>(nRead);
+            return true;
+        }
+        return false;
+    }
+}
+
+bool TextFileReader::Ensure(std::size_t n) {
+    while (m_nEnd - m_nPos < n) {
+        if (!Refill()) {
+            return false;
         }
     }
     return true;
+}
+
+bool TextFileReader::ReadMore() {
+    if (m_nPos == 0 && m_nEnd == m_buffer.size()) {
+        m_buffer.resize(m_buffer.size() * 2);  // a line longer than the buffer
+    }
+    return Refill();
 }
 
 int TextFileReader::Get() {

@@ -41,10 +41,21 @@ public:
     // Reads everything that is left.
     std::string ReadAll();
 
+    // Block access for parsers that take many lines at a time: the unread
+    // bytes held in memory as they are in the file (CR LF not folded), taking
+    // n of them, and reading more of the file behind them (the buffer grows
+    // when they fill it). ReadMore is false when nothing more came: the end
+    // of the file, or a failed read.
+    std::string_view Pending() const { return {m_buffer.data() + m_nPos, m_nEnd - m_nPos}; }
+    void Consume(std::size_t n) { m_nPos += n; }
+    bool ReadMore();
+
 private:
     // Makes at least n (1 or 2) unread bytes available unless the file ends
     // first; false when fewer than n are left.
     bool Ensure(std::size_t n);
+    // Moves the unread bytes to the front and reads once behind them.
+    bool Refill();
 
     int m_fd = -1;
     int m_nOpenError = 0;

@@ -24,7 +24,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -282,6 +284,66 @@ TEST_F(Dialogs, ListRowsGoInAtTheGivenPlaceAndKeepOneColour)
         EXPECT_EQ(list.GetItemCount(), 0);
         EXPECT_TRUE(list.HasTextColor());
     });
+}
+
+// A source of shared rows that counts the holders of each key.
+class CountingRowSource : public CListRowSource {
+public:
+    explicit CountingRowSource(std::map<const void*, std::vector<std::string>> texts) : m_texts(std::move(texts)) {}
+    void Retain(const void* pKey) const override { ++m_holders[pKey]; }
+    void Release(const void* pKey) const override { --m_holders[pKey]; }
+    std::string CellText(const void* pKey, std::int64_t nExtra, int nCol) const override
+    {
+        return m_texts.at(pKey).at(static_cast<std::size_t>(nCol)) + "/" + std::to_string(nExtra);
+    }
+    int Holders(const void* pKey) const { return m_holders[pKey]; }
+
+private:
+    std::map<const void*, std::vector<std::string>> m_texts;
+    mutable std::map<const void*, int> m_holders;
+};
+
+// Shared rows read their cells from the source, hold their keys while they
+// stand, and become rows of their own texts when one of them is changed.
+TEST_F(Dialogs, SharedRowsHoldTheirKeysUntilTheyGo)
+{
+    static const int kA = 0, kB = 0;
+    const CountingRowSource source({{&kA, {"a0", "a1"}}, {&kB, {"b0", "b1"}}});
+    {
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        CListCtrl& list = static_cast<TestDlg*>(&d)->m_list;
+        list.InsertColumn(0, "A", LVCFMT_LEFT, 50);
+        list.InsertColumn(1, "B", LVCFMT_LEFT, 50);
+        list.InsertItem(0, "old");
+        list.SetSharedRows(source, {{&kA, 1}, {&kB, 2}, {&kA, 3}});
+        ASSERT_EQ(list.GetItemCount(), 3);
+        EXPECT_EQ(list.GetItemText(0, 0), "a0/1");
+        EXPECT_EQ(list.GetItemText(1, 1), "b1/2");
+        EXPECT_EQ(list.GetItemText(1, 2), "");  // no such column
+        EXPECT_EQ(source.Holders(&kA), 2);
+
+        // A row put in by itself: the shared rows keep what they showed.
+        list.InsertItem(1, "new");
+        EXPECT_EQ(source.Holders(&kA), 0);
+        ASSERT_EQ(list.GetItemCount(), 4);
+        EXPECT_EQ(list.GetItemText(0, 0), "a0/1");
+        EXPECT_EQ(list.GetItemText(1, 0), "new");
+        EXPECT_EQ(list.GetItemText(3, 1), "a1/3");
+
+        list.SetSharedRows(source, {{&kB, 4}});
+        EXPECT_EQ(list.GetItemCount(), 1);
+        EXPECT_EQ(source.Holders(&kB), 1);
+        list.DeleteAllItems();
+        EXPECT_EQ(source.Holders(&kB), 0);
+        list.SetSharedRows(source, {{&kA, 5}, {&kB, 6}});
+        automation::SelectRows(d, {1});
+        EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+    });
+    }
+    // The list went with its window, and let go of its rows.
+    EXPECT_EQ(source.Holders(&kA), 0);
+    EXPECT_EQ(source.Holders(&kB), 0);
 }
 
 TEST_F(Dialogs, EveryControlIsNamedByItsLabelForScreenReaders)

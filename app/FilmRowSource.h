@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Film.h"
+#include "ListRowSource.h"
+
+// The result list's rows of films: a row holds its film's block of texts
+// (FilmTexts) and the rating and viewings as they were, so it keeps showing
+// them when the film changes or goes away, without a copy of the texts.
+class CFilmRowSource : public CListRowSource {
+public:
+    // The one source of film rows; it lives as long as the program.
+    static const CFilmRowSource& Instance();
+
+    // The row that shows the film as it is now.
+    static CListSharedRow RowOf(const CFilm& film);
+
+    void Retain(const void* pKey) const override;
+    void Release(const void* pKey) const override;
+    // The eight cells: the five first texts, the rating word, the number of
+    // viewings and the cast.
+    std::string CellText(const void* pKey, std::int64_t nExtra, int nCol) const override;
+};
