@@ -1,6 +1,7 @@
 #include "Automation.h"
 
 #include "Dialog.h"
+#include "DialogWindow.h"
 #include "QtBridge.h"
 
 #include <QAbstractButton>

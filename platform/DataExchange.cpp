@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Dialog.h"
 #include "DialogInteger.h"
+#include "DialogWindow.h"
 #include "QtBridge.h"
 
 #include <QAbstractButton>

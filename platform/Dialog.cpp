@@ -2,7 +2,8 @@
 
 #include "FocusReturn.h"
 #include "ModalDriver.h"
-#include "QtBridge.h"
+#include "DialogWindow.h"
+#include "IconResource.h"
 #include "WinApp.h"
 
 #include <QApplication>

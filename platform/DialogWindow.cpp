@@ -1,3 +1,6 @@
+#include "DialogWindow.h"
+#include "ReportListModel.h"
+#include "IconResource.h"
 #include "QtBridge.h"
 
 #include "DialogPushButton.h"
@@ -105,8 +108,6 @@ protected:
 };
 
 }  // namespace
-
-QIcon LoadIconResource(int nID);
 
 DialogWindow::DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget* pParent)
     : QDialog(pParent), m_pOwner(pOwner), m_template(tmpl)

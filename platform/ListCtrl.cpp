@@ -1,6 +1,6 @@
 #include "ListCtrl.h"
 
-#include "QtBridge.h"
+#include "ReportListModel.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

@@ -1,6 +1,7 @@
 #include "ToolBarCtrl.h"
 
 #include "Dialog.h"
+#include "DialogWindow.h"
 #include "QtBridge.h"
 #include "ResourceScript.h"
 

@@ -1,7 +1,7 @@
 #include "WinApp.h"
 
 #include "ModalDriver.h"
-#include "QtBridge.h"
+#include "IconResource.h"
 #include "ResourceScript.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "FileDialog.h"
 #include "ListCtrl.h"
 #include "ModalDriver.h"
-#include "QtBridge.h"
+#include "DialogWindow.h"
 #include "ResourceScript.h"
 #include "ToolBarCtrl.h"
 
