@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class QTableView;
 class ReportListModel;
 
 // The report list view: columns, rows of texts, one text colour.
@@ -33,5 +34,8 @@ public:
     int GetNextItem(int nItem, unsigned nFlags) const;
 
 private:
+    // The view and model attached; using the wrapper before DDX_Control
+    // attached it is a programming error and stops the program.
+    QTableView* View() const;
     ReportListModel* Model() const;
 };
