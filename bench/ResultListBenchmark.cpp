@@ -1,4 +1,4 @@
-// Show List and To See of 100,000 films into the real result list, with the
+// Show List and To See of 100,000 films (or CINETROVE_BENCH_FILMS, see BenchSize.h) into the real result list, with the
 // toolkit's display-less platform; Count alongside, which reads two members.
 #include "ArchiveGenerator.h"
 #include "BenchSize.h"

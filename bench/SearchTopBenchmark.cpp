@@ -1,4 +1,4 @@
-// Search and Top over a seen list of 100,000 films, run as the user runs
+// Search and Top over a seen list of 100,000 films (or CINETROVE_BENCH_FILMS), run as the user runs
 // them: the command on the real main window, its dialog built and answered,
 // every row put into the result list. Show List of the same list is the
 // yardstick: it costs the rows alone.
