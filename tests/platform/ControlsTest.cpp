@@ -1,136 +1,23 @@
-// The framework's dialogs on the real toolkit, without a display: data
-// exchange, the controls the program relies on, keys and modal windows.
+// The framework's controls on the real toolkit, without a display: data
+// exchange, the controls the program relies on, keys and their look.
 #include "Automation.h"
-#include "Controls.h"
-#include "Dialog.h"
-#include "FileDialog.h"
-#include "ListCtrl.h"
-#include "ModalDriver.h"
+#include "DialogFixture.h"
 #include "DialogWindow.h"
-#include "ResourceScript.h"
+#include "ListRowSource.h"
 #include "ToolBarCtrl.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QToolButton>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <map>
 
 namespace {
-
-const char* kScript = R"(
-500 DIALOG 0, 0, 200, 120
-CAPTION "Test"
-FONT 8, "MS Sans Serif"
-BEGIN
-    EDITTEXT        10,5,5,80,14,ES_AUTOHSCROLL
-    EDITTEXT        11,5,25,80,14,ES_AUTOHSCROLL
-    EDITTEXT        12,5,45,80,40,ES_MULTILINE | ES_WANTRETURN
-    COMBOBOX        13,100,5,80,60,CBS_DROPDOWN
-    CONTROL         "A",20,"Button",BS_AUTORADIOBUTTON | WS_GROUP,100,25,30,10
-    CONTROL         "B",21,"Button",BS_AUTORADIOBUTTON,100,35,30,10
-    CONTROL         "C",22,"Button",BS_AUTORADIOBUTTON | WS_GROUP,140,25,30,10
-    CONTROL         "D",23,"Button",BS_AUTORADIOBUTTON,140,35,30,10
-    CONTROL         "",30,"SysListView32",LVS_REPORT,5,90,190,25
-    DEFPUSHBUTTON   "OK",IDOK,100,50,40,14
-    PUSHBUTTON      "Cancel",IDCANCEL,150,50,40,14
-END
-501 DIALOG 0, 0, 521, 323
-CAPTION "Labels"
-FONT 8, "MS Sans Serif"
-BEGIN
-    GROUPBOX        "Rezultate",IDC_STATIC,7,41,507,160
-    CONTROL         "",1001,"SysListView32",LVS_REPORT,15,51,491,143
-    LTEXT           "Titlu Original",IDC_STATIC,22,216,40,8
-    LTEXT           "An aparitie",IDC_STATIC,181,256,37,8
-    LTEXT           "Tara",IDC_STATIC,22,256,16,8
-    EDITTEXT        1002,72,213,209,14,ES_AUTOHSCROLL
-    EDITTEXT        1004,72,253,85,14,ES_AUTOHSCROLL
-    EDITTEXT        1005,224,253,57,14,ES_AUTOHSCROLL
-    LTEXT           "Comentarii",IDC_STATIC,469,236,34,8
-    EDITTEXT        1009,303,254,200,54,ES_MULTILINE
-    LTEXT           "Calificativ",IDC_STATIC,303,216,31,8
-    COMBOBOX        1010,363,214,140,94,CBS_DROPDOWN
-    LTEXT           "Numar vizionari",IDC_STATIC,303,236,49,8
-    EDITTEXT        1030,363,233,92,14,ES_AUTOHSCROLL
-    PUSHBUTTON      "&Filme",1029,103,74,50,14
-END
-500 DLGINIT
-BEGIN
-    13, "Bun",
-    13, "Deosebit",
-    13, "De vazut",
-END
-)";
-
-// Records what a person would have seen, and acts through a callback.
-class TestDriver : public CModalDriver {
-public:
-    std::function<void(CDialog&)> onDialog;
-    std::vector<std::string> messages;
-
-    void RunDialog(CDialog& dialog) override
-    {
-        if (onDialog) onDialog(dialog);
-        if (dialog.IsModalRunning()) dialog.EndDialog(IDCANCEL);
-    }
-    int RunMessageBox(const std::string& caption, const std::string& text, UINT) override
-    {
-        messages.push_back(caption + ": " + text);
-        return IDOK;
-    }
-    bool RunFileDialog(const std::string&, const std::string&, std::string&) override { return false; }
-};
-
-class TestDlg : public CDialog {
-public:
-    TestDlg() : CDialog(500) {}
-    std::string m_strName = "first";
-    int m_nNumber = 5;
-    std::string m_strKind;
-    int m_nFirstGroup = 1;
-    int m_nSecondGroup = -1;
-    CEdit m_editMemo;
-    CListCtrl m_list;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        DDX_Control(pDX, 12, m_editMemo);
-        DDX_Control(pDX, 30, m_list);
-        DDX_Text(pDX, 10, m_strName);
-        DDX_Text(pDX, 11, m_nNumber);
-        DDX_CBString(pDX, 13, m_strKind);
-        DDX_Radio(pDX, 20, m_nFirstGroup);
-        DDX_Radio(pDX, 22, m_nSecondGroup);
-    }
-};
-
-class Dialogs : public ::testing::Test {
-protected:
-    void SetUp() override { AfxSetModalDriver(&driver); }
-    void TearDown() override { AfxSetModalDriver(nullptr); }
-
-    INT_PTR Run(TestDlg& dlg, std::function<void(CDialog&)> act)
-    {
-        driver.onDialog = std::move(act);
-        return dlg.DoModal();
-    }
-
-    TestDriver driver;
-};
 
 TEST_F(Dialogs, OkExchangesInwardsAndARefusedNumberKeepsTheDialogOpen)
 {
@@ -400,83 +287,12 @@ TEST_F(Dialogs, TheButtonEnterPressesIsFramedAndToolbarButtonsShareOneWidth)
     });
 }
 
-// A message box with a short text is as wide as its caption, so the caption
-// is not cut.
-TEST(MessageBox, IsAsWideAsItsCaption)
+// A list or combo box wrapper used before the exchange attached it is a
+// programming error: the program stops and says which, never goes on quietly.
+TEST(Wrappers, UsedBeforeAttachedStopTheProgram)
 {
-    const std::string caption = "Seteaza fisierele pentru filmele vazute si de vazut";
-    int boxWidth = 0;
-    int captionWidth = 0;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        QFont bold = box->font();
-        bold.setBold(true);
-        captionWidth = QFontMetrics(bold).horizontalAdvance(QString::fromStdString(caption));
-        boxWidth = box->width();
-        box->close();
-    });
-    CWnd().MessageBox("Da", caption.c_str());
-    EXPECT_GT(boxWidth, captionWidth);
-}
-
-// Keys typed into the toolkit's file dialog, as a person types them: the
-// dialog has its turn between the keys, and time to read a folder.
-void TypeInto(QWidget* widget, const QString& text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QCoreApplication::processEvents();
-    }
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(widget, &enter);
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
-
-// A folder typed and entered in the file dialog opens it; the file name
-// typed next names a file in it, and that is the path the dialog gives.
-TEST(FileDialog, AFolderEnteredThenANameGiveTheFileInThatFolder)
-{
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("sub")));
-    QFile file(root.filePath(QStringLiteral("sub/filme.cta")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "CTA - Cinetrove Archive|*.cta||");
-    dlg.m_strInitialDir = root.path().toStdString();
-    QString typedAfterFolder;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(name, nullptr);
-        TypeInto(name, QStringLiteral("sub"));
-        typedAfterFolder = name->text();
-        TypeInto(name, QStringLiteral("filme.cta"));
-        // The first Enter may go to the completer's list of names.
-        if (dialog->isVisible()) TypeInto(name, QString());
-        if (dialog->isVisible()) dialog->reject();
-    });
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(typedAfterFolder, QString());
-    EXPECT_EQ(dlg.GetPathName(), QDir(root.path()).absoluteFilePath(QStringLiteral("sub/filme.cta")).toStdString());
+    EXPECT_DEATH(CListCtrl().GetItemCount(), "CListCtrl used before it was attached");
+    EXPECT_DEATH(CComboBox().GetCount(), "CComboBox used before it was attached");
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    AfxRegisterResourceFile("test.rc", kScript);
-    std::string error;
-    if (!AfxLoadResources(error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
