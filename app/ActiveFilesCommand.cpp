@@ -40,13 +40,14 @@ void CCatalogDlg::OnSetActiveFile()
     m_nActiveFilesChoice = dlg.m_nFilesChoice;
     // The dialog's OK lets through only paths that fit; a path that still
     // would not is left as it was, and said so, rather than cut short.
-    const std::pair<char (*)[kPathSize], CActiveFilesDlg::PathField> paths[] = {
+    const std::pair<char(*)[kPathSize], CActiveFilesDlg::PathField> paths[] = {
         {&m_szSeenFile, CActiveFilesDlg::SeenFile},
         {&m_szToSeeFile, CActiveFilesDlg::ToSeeFile},
         {&m_szToSeeCommentsDir, CActiveFilesDlg::ToSeeCommentsDir},
         {&m_szSeenCommentsDir, CActiveFilesDlg::SeenCommentsDir}};
     bool bAllFit = true;
-    for (const auto& [pBuffer, field] : paths) bAllFit = StorePath(*pBuffer, AbsolutePath(dlg.GetPath(field))) && bAllFit;
+    for (const auto& [pBuffer, field] : paths)
+        bAllFit = StorePath(*pBuffer, AbsolutePath(dlg.GetPath(field))) && bAllFit;
     if (!bAllFit) MessageBox(CActiveFilesDlg::kPathTooLong);
     // An archive path that now names another file: Save must not take that
     // file's place unasked unless nothing is there.

@@ -20,7 +20,8 @@ CCatalogApp::CCatalogApp()
     std::size_t count = 0;
     const EmbeddedResourceFile* files = EmbeddedResourceFiles(count);
     for (std::size_t i = 0; i < count; ++i)
-        AfxRegisterResourceFile(files[i].name, std::string_view(reinterpret_cast<const char*>(files[i].data), files[i].size));
+        AfxRegisterResourceFile(files[i].name,
+                                std::string_view(reinterpret_cast<const char*>(files[i].data), files[i].size));
 }
 
 BOOL CCatalogApp::InitInstance()

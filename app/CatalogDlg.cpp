@@ -146,9 +146,9 @@ void CCatalogDlg::CreateResultColumns()
         const char* heading;
         int width;
     };
-    static constexpr Column kColumns[] = {{"Titlu original", 160}, {"Titlu", 160}, {"Tara", 60},
-                                          {"An", 50},              {"Regia", 100}, {"Calificativ", 70},
-                                          {"Vizionari", 60},       {"Distributia", 500}};
+    static constexpr Column kColumns[] = {
+        {"Titlu original", 160}, {"Titlu", 160},      {"Tara", 60},      {"An", 50},
+        {"Regia", 100},          {"Calificativ", 70}, {"Vizionari", 60}, {"Distributia", 500}};
     int nCol = 0;
     for (const Column& column : kColumns) {
         m_listCtrl.InsertColumn(nCol, column.heading, LVCFMT_LEFT, column.width);
@@ -163,7 +163,8 @@ void CCatalogDlg::CreateToolBar()
     m_toolBar.SetBitmapSize(CSize{32, 32});
     m_toolBar.AddBitmap(14, IDB_TOOLBAR);
 
-    std::string strLabels = "Show List#Clear List#To See#Top#Search#Count#Clear All#New#Modify#Save#Help#About#Reopen#Exit#";
+    std::string strLabels =
+        "Show List#Clear List#To See#Top#Search#Count#Clear All#New#Modify#Save#Help#About#Reopen#Exit#";
     for (char& c : strLabels)
         if (c == '#') c = '\0';
     strLabels.push_back('\0');

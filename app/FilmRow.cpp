@@ -5,7 +5,6 @@
 
 #include <string>
 
-
 bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption)
 {
     // A number of viewings that does not read has been warned about by the

@@ -44,8 +44,10 @@ void CCatalogDlg::OnNew()
         }
         ShowPanelRow(*this);
         m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
-        if (bMoved) MoveComment(m_strPanelOriginalTitle);
-        else SaveComment(m_strPanelOriginalTitle, kSeenList);
+        if (bMoved)
+            MoveComment(m_strPanelOriginalTitle);
+        else
+            SaveComment(m_strPanelOriginalTitle, kSeenList);
         UpdateData(FALSE);
     } else if (dlgNew.m_nTargetList == kToSeeList) {
         if (nRating != kToSeeRating) {

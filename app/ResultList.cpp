@@ -33,7 +33,8 @@ void CCatalogDlg::ShowList(const CFilmNode* pHead, COLORREF color, int nCount)
     // Each row goes in at the top, so the descending list reads ascending.
     std::vector<CListSharedRow> rows;
     rows.reserve(static_cast<std::size_t>(std::max(nCount, 0)));
-    for (const CFilmNode* pNode = pHead; pNode; pNode = pNode->m_pNext) rows.push_back(CFilmRowSource::RowOf(*pNode->m_pFilm));
+    for (const CFilmNode* pNode = pHead; pNode; pNode = pNode->m_pNext)
+        rows.push_back(CFilmRowSource::RowOf(*pNode->m_pFilm));
     ShowFilmRows(std::move(rows));
 }
 

@@ -55,8 +55,8 @@ void CCatalogDlg::OnSearch()
     fields.bCast = dlg.m_bCast != 0;
     fields.bRating = dlg.m_bRating != 0;
     fields.bViewings = dlg.m_bViewings != 0;
-    if (!(fields.bOriginalTitle || fields.bTitle || fields.bCountry || fields.bYear ||
-          fields.bDirector || fields.bCast || fields.bRating || fields.bViewings)) {
+    if (!(fields.bOriginalTitle || fields.bTitle || fields.bCountry || fields.bYear || fields.bDirector ||
+          fields.bCast || fields.bRating || fields.bViewings)) {
         MessageBox("Nu a fost selectat nici un camp de cautare!");
         return;
     }
@@ -65,8 +65,7 @@ void CCatalogDlg::OnSearch()
         return;
     }
 
-    const CFilmMatcher matcher(fields, dlg.m_strIdentifier, dlg.m_nSearchType,
-                               TextToRating(dlg.m_strIdentifier));
+    const CFilmMatcher matcher(fields, dlg.m_strIdentifier, dlg.m_nSearchType, TextToRating(dlg.m_strIdentifier));
     // Each match goes in at the top of the list, in the order found.
     std::vector<CListSharedRow> rows;
     auto searchList = [&](const CFilmNode* pHead) {

@@ -8,40 +8,140 @@
 namespace {
 
 // Windows-1250 bytes: \xE3 ă, \xE2 â, \xEE î, \xBA ş, \xFE ţ, \xCE Î, \xAA Ş.
-constexpr std::array<std::string_view, 40> kWords = {
-    "The",     "Last",      "Night",     "City",        "Of",       "Dark",     "Love",
-    "Return",  "Shadow",    "River",     "Stars",       "Winter",   "Blue",     "Silent",
-    "King",    "Road",      "Dreams",    "Iron",        "Lost",     "Secret",   "P\xE3""durea",
-    "Noaptea", "\xCE""ntoarcerea", "Ora\xBA""ul", "Marea", "Iarna",  "Via\xFE""a", "Lumea",
-    "Dragoste", "T\xE2""n\xE3""r", "Umbra",    "R\xE2""ul",   "\xAA""oseaua", "Destin", "Amintiri",
-    "Fl\xE3""c\xE3""ii", "Stele", "Ultimul", "Drumul", "Casa"};
+constexpr std::array<std::string_view, 40> kWords = {"The",
+                                                     "Last",
+                                                     "Night",
+                                                     "City",
+                                                     "Of",
+                                                     "Dark",
+                                                     "Love",
+                                                     "Return",
+                                                     "Shadow",
+                                                     "River",
+                                                     "Stars",
+                                                     "Winter",
+                                                     "Blue",
+                                                     "Silent",
+                                                     "King",
+                                                     "Road",
+                                                     "Dreams",
+                                                     "Iron",
+                                                     "Lost",
+                                                     "Secret",
+                                                     "P\xE3"
+                                                     "durea",
+                                                     "Noaptea",
+                                                     "\xCE"
+                                                     "ntoarcerea",
+                                                     "Ora\xBA"
+                                                     "ul",
+                                                     "Marea",
+                                                     "Iarna",
+                                                     "Via\xFE"
+                                                     "a",
+                                                     "Lumea",
+                                                     "Dragoste",
+                                                     "T\xE2"
+                                                     "n\xE3"
+                                                     "r",
+                                                     "Umbra",
+                                                     "R\xE2"
+                                                     "ul",
+                                                     "\xAA"
+                                                     "oseaua",
+                                                     "Destin",
+                                                     "Amintiri",
+                                                     "Fl\xE3"
+                                                     "c\xE3"
+                                                     "ii",
+                                                     "Stele",
+                                                     "Ultimul",
+                                                     "Drumul",
+                                                     "Casa"};
 
-constexpr std::array<std::string_view, 12> kCountries = {
-    "SUA", "Rom\xE2""nia", "Fran\xFE""a", "Italia", "UK", "Germania",
-    "Japonia", "Spania", "Polonia", "Cehia", "Ungaria", "Suedia"};
+constexpr std::array<std::string_view, 12> kCountries = {"SUA",
+                                                         "Rom\xE2"
+                                                         "nia",
+                                                         "Fran\xFE"
+                                                         "a",
+                                                         "Italia",
+                                                         "UK",
+                                                         "Germania",
+                                                         "Japonia",
+                                                         "Spania",
+                                                         "Polonia",
+                                                         "Cehia",
+                                                         "Ungaria",
+                                                         "Suedia"};
 
-constexpr std::array<std::string_view, 24> kFirstNames = {
-    "Ion",  "Maria",  "John", "Anne",    "Radu",   "Elena",  "Michael", "Sophie",
-    "Mihai", "Ioana", "Paul", "Claire",  "\xAA""tefan", "Ana", "Robert",  "Laura",
-    "Cristian", "Irina", "David", "Julia", "Andrei", "Oana",  "Peter",   "Nina"};
+constexpr std::array<std::string_view, 24> kFirstNames = {"Ion",
+                                                          "Maria",
+                                                          "John",
+                                                          "Anne",
+                                                          "Radu",
+                                                          "Elena",
+                                                          "Michael",
+                                                          "Sophie",
+                                                          "Mihai",
+                                                          "Ioana",
+                                                          "Paul",
+                                                          "Claire",
+                                                          "\xAA"
+                                                          "tefan",
+                                                          "Ana",
+                                                          "Robert",
+                                                          "Laura",
+                                                          "Cristian",
+                                                          "Irina",
+                                                          "David",
+                                                          "Julia",
+                                                          "Andrei",
+                                                          "Oana",
+                                                          "Peter",
+                                                          "Nina"};
 
-constexpr std::array<std::string_view, 24> kLastNames = {
-    "Popescu", "Smith",   "Ionescu", "Dubois",  "Georgescu", "Rossi",   "Munteanu", "Brown",
-    "Stan",    "Tanaka",  "Dumitru", "Novak",   "Constantin", "Weber",  "Mure\xBA""an", "Garcia",
-    "Lungu",   "Kowalski", "Stoica", "Nagy",    "\xFE""ic\xE3", "Larsen", "Vasile",  "Moreau"};
+constexpr std::array<std::string_view, 24> kLastNames = {"Popescu",
+                                                         "Smith",
+                                                         "Ionescu",
+                                                         "Dubois",
+                                                         "Georgescu",
+                                                         "Rossi",
+                                                         "Munteanu",
+                                                         "Brown",
+                                                         "Stan",
+                                                         "Tanaka",
+                                                         "Dumitru",
+                                                         "Novak",
+                                                         "Constantin",
+                                                         "Weber",
+                                                         "Mure\xBA"
+                                                         "an",
+                                                         "Garcia",
+                                                         "Lungu",
+                                                         "Kowalski",
+                                                         "Stoica",
+                                                         "Nagy",
+                                                         "\xFE"
+                                                         "ic\xE3",
+                                                         "Larsen",
+                                                         "Vasile",
+                                                         "Moreau"};
 
 template <typename Words>
-std::string_view Pick(const Words& words, std::mt19937& rng) {
+std::string_view Pick(const Words& words, std::mt19937& rng)
+{
     return words[rng() % words.size()];
 }
 
-std::string Person(std::mt19937& rng) {
+std::string Person(std::mt19937& rng)
+{
     return std::string(Pick(kFirstNames, rng)) + " " + std::string(Pick(kLastNames, rng));
 }
 
 }  // namespace
 
-std::vector<GeneratedFilm> GenerateFilms(int nFilms, std::uint32_t nSeed) {
+std::vector<GeneratedFilm> GenerateFilms(int nFilms, std::uint32_t nSeed)
+{
     std::mt19937 rng(nSeed);
     std::vector<GeneratedFilm> films;
     films.reserve(static_cast<std::size_t>(std::max(nFilms, 0)));
@@ -60,8 +160,7 @@ std::vector<GeneratedFilm> GenerateFilms(int nFilms, std::uint32_t nSeed) {
             }
         }
         film.strTitle = rng() % 2 == 0 ? film.strOriginalTitle
-                                       : std::string(Pick(kWords, rng)) + " " +
-                                             std::string(Pick(kWords, rng));
+                                       : std::string(Pick(kWords, rng)) + " " + std::string(Pick(kWords, rng));
         film.strCountry = Pick(kCountries, rng);
         film.strYear = std::to_string(1920 + rng() % 105);
         film.strDirector = Person(rng);
@@ -77,8 +176,8 @@ std::vector<GeneratedFilm> GenerateFilms(int nFilms, std::uint32_t nSeed) {
     return films;
 }
 
-std::string ArchiveBytes(std::vector<GeneratedFilm> films, ArchiveOrder order,
-                         std::uint32_t nSeed) {
+std::string ArchiveBytes(std::vector<GeneratedFilm> films, ArchiveOrder order, std::uint32_t nSeed)
+{
     if (order == ArchiveOrder::Descending) {
         std::stable_sort(films.begin(), films.end(), [](const auto& a, const auto& b) {
             return a.strOriginalTitle.compare(b.strOriginalTitle) > 0;
@@ -89,8 +188,8 @@ std::string ArchiveBytes(std::vector<GeneratedFilm> films, ArchiveOrder order,
     }
     std::string bytes = "cinetrove\r\nquonwerk\r\n" + std::to_string(films.size()) + "\r\n";
     for (const GeneratedFilm& f : films) {
-        for (const std::string* pText : {&f.strOriginalTitle, &f.strTitle, &f.strCountry,
-                                          &f.strYear, &f.strDirector, &f.strCast}) {
+        for (const std::string* pText :
+             {&f.strOriginalTitle, &f.strTitle, &f.strCountry, &f.strYear, &f.strDirector, &f.strCast}) {
             bytes += *pText;
             bytes += "\r\n";
         }

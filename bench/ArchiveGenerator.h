@@ -28,5 +28,4 @@ enum class ArchiveOrder {
 std::vector<GeneratedFilm> GenerateFilms(int nFilms, std::uint32_t nSeed = 1);
 
 // The archive file's bytes for the films, CR LF line ends included.
-std::string ArchiveBytes(std::vector<GeneratedFilm> films, ArchiveOrder order,
-                         std::uint32_t nSeed = 1);
+std::string ArchiveBytes(std::vector<GeneratedFilm> films, ArchiveOrder order, std::uint32_t nSeed = 1);

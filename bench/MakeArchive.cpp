@@ -30,8 +30,8 @@ int main(int argc, char** argv)
             film.nViewings = 0;
         }
     }
-    const std::string bytes = ArchiveBytes(std::move(films),
-                                           strOrder == "random" ? ArchiveOrder::Random : ArchiveOrder::Descending, nSeed);
+    const std::string bytes =
+        ArchiveBytes(std::move(films), strOrder == "random" ? ArchiveOrder::Random : ArchiveOrder::Descending, nSeed);
     std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return out ? 0 : 1;

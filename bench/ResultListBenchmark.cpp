@@ -55,8 +55,7 @@ void WriteCatalogue(const std::filesystem::path& folder)
     const std::filesystem::path data = folder / "data";
     std::filesystem::create_directories(data / "comments" / "filme");
     std::filesystem::create_directories(data / "comments" / "tosee");
-    std::ofstream(data / "filme.cta", std::ios::binary)
-        << ArchiveBytes(GenerateFilms(kFilms, 1), BenchOrder());
+    std::ofstream(data / "filme.cta", std::ios::binary) << ArchiveBytes(GenerateFilms(kFilms, 1), BenchOrder());
     auto toSee = GenerateFilms(kFilms, 2);
     for (auto& film : toSee) {
         film.nRating = 6;

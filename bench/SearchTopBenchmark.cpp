@@ -12,11 +12,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -100,7 +100,10 @@ void BenchDriver::RunBenchmarks(CCatalogDlg& dlg)
     const auto ms = benchmark::kMillisecond;
     // A word of some titles (Windows-1250 "pădurea"), and a pair of letters
     // that almost every film holds somewhere: nearly every film becomes a row.
-    benchmark::RegisterBenchmark("Search/AllFields/CaseBlind/Word", SearchAllFields, &dlg, "p\xE3" "durea")->Unit(ms);
+    benchmark::RegisterBenchmark("Search/AllFields/CaseBlind/Word", SearchAllFields, &dlg,
+                                 "p\xE3"
+                                 "durea")
+        ->Unit(ms);
     benchmark::RegisterBenchmark("Search/AllFields/CaseBlind/Common", SearchAllFields, &dlg, "an")->Unit(ms);
     benchmark::RegisterBenchmark("Top/Rating", Top, &dlg, 0)->Unit(ms);
     benchmark::RegisterBenchmark("Top/Viewings", Top, &dlg, 1)->Unit(ms);

@@ -11,17 +11,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <utility>
 #include <string>
-#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,7 +32,8 @@ std::filesystem::path g_dir;
 
 std::string PathOf(const std::string& strName) { return (g_dir / strName).string(); }
 
-void WriteFileOrDie(const std::string& strPath, const std::string& bytes) {
+void WriteFileOrDie(const std::string& strPath, const std::string& bytes)
+{
     std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
     if (pFile == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), pFile) != bytes.size() ||
         std::fclose(pFile) != 0) {
@@ -41,7 +42,8 @@ void WriteFileOrDie(const std::string& strPath, const std::string& bytes) {
     }
 }
 
-void BM_Load(benchmark::State& state, const std::string& strPath) {
+void BM_Load(benchmark::State& state, const std::string& strPath)
+{
     for (auto _ : state) {
         ArchiveContents contents;
         const ArchiveReadResult result = ReadArchive(strPath, contents);
@@ -54,10 +56,11 @@ void BM_Load(benchmark::State& state, const std::string& strPath) {
 }
 
 // The floor of loading: read the whole file and split it into lines.
-void BM_ReadLinesFloor(benchmark::State& state, const std::string& strPath) {
+void BM_ReadLinesFloor(benchmark::State& state, const std::string& strPath)
+{
     for (auto _ : state) {
         const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat st{};
+        struct stat st {};
         ::fstat(fd, &st);
         std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
         std::size_t nDone = 0;
@@ -71,8 +74,7 @@ void BM_ReadLinesFloor(benchmark::State& state, const std::string& strPath) {
         std::vector<std::string> lines;
         lines.reserve(static_cast<std::size_t>(kFilms) * 7 + 3);
         std::size_t nStart = 0;
-        for (std::size_t nLf = bytes.find('\n'); nLf != std::string::npos;
-             nLf = bytes.find('\n', nStart)) {
+        for (std::size_t nLf = bytes.find('\n'); nLf != std::string::npos; nLf = bytes.find('\n', nStart)) {
             lines.emplace_back(bytes, nStart, nLf - nStart);
             nStart = nLf + 1;
         }
@@ -84,7 +86,8 @@ void BM_ReadLinesFloor(benchmark::State& state, const std::string& strPath) {
     }
 }
 
-void BM_Save(benchmark::State& state, const CFilmNode* pList, int nCount) {
+void BM_Save(benchmark::State& state, const CFilmNode* pList, int nCount)
+{
     const std::string strPath = PathOf("save.cta");
     for (auto _ : state) {
         if (!WriteArchive(strPath, pList, nCount)) {
@@ -96,7 +99,8 @@ void BM_Save(benchmark::State& state, const CFilmNode* pList, int nCount) {
 
 // The floor of saving: write the same bytes to a file, with or without the
 // sync to disk that a save which survives a crash needs.
-void BM_WriteFloor(benchmark::State& state, const std::string& bytes, bool bSync) {
+void BM_WriteFloor(benchmark::State& state, const std::string& bytes, bool bSync)
+{
     const std::string strPath = PathOf("floor.cta");
     for (auto _ : state) {
         const int fd = ::open(strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -117,7 +121,8 @@ constexpr int kMillion = 1000000;
 // kLoadOnce runs instead of the benchmarks.
 constexpr const char* kLoadOnce = "--cinetrove-load-once";
 
-int LoadOnce(const char* pPath) {
+int LoadOnce(const char* pPath)
+{
     const auto t0 = std::chrono::steady_clock::now();
     ArchiveContents contents;
     const bool bRead = ReadArchive(pPath, contents) == ArchiveRead && contents.nCount == kMillion;
@@ -129,7 +134,8 @@ int LoadOnce(const char* pPath) {
 
 // A load in a fresh process: its heap has never been used, as on the
 // program's start (a forked child would share, and copy, this one's heap).
-void BM_LoadColdHeap(benchmark::State& state, const std::string& strPath) {
+void BM_LoadColdHeap(benchmark::State& state, const std::string& strPath)
+{
     for (auto _ : state) {
         int fds[2];
         if (::pipe(fds) != 0) {
@@ -159,7 +165,8 @@ void BM_LoadColdHeap(benchmark::State& state, const std::string& strPath) {
 }
 
 // Saving, then freeing, a million films loaded from the file at strPath.
-void BM_SaveMillion(benchmark::State& state, const std::string& strPath) {
+void BM_SaveMillion(benchmark::State& state, const std::string& strPath)
+{
     ArchiveContents contents;
     ReadArchive(strPath, contents);
     const std::string strOut = PathOf("million-save.cta");
@@ -172,7 +179,8 @@ void BM_SaveMillion(benchmark::State& state, const std::string& strPath) {
     FreeList(contents.pHead);
 }
 
-void BM_FreeMillion(benchmark::State& state, const std::string& strPath) {
+void BM_FreeMillion(benchmark::State& state, const std::string& strPath)
+{
     for (auto _ : state) {
         state.PauseTiming();
         ArchiveContents contents;
@@ -186,7 +194,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter() : ConsoleReporter(::isatty(1) ? OO_ColorTabular : OO_Tabular) {}
 
-    void ReportRuns(const std::vector<Run>& runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
         // With --benchmark_repetitions the median, reported after the
         // repetitions, replaces the single runs.
         for (const Run& run : runs) {
@@ -196,8 +205,8 @@ public:
         }
         ConsoleReporter::ReportRuns(runs);
     }
-    void PrintRatio(const std::string& strWhat, const std::string& strA,
-                    const std::string& strB, double dTarget) const {
+    void PrintRatio(const std::string& strWhat, const std::string& strA, const std::string& strB, double dTarget) const
+    {
         const auto a = m_times.find(strA);
         const auto b = m_times.find(strB);
         if (a == m_times.end() || b == m_times.end() || b->second <= 0) return;
@@ -212,7 +221,8 @@ private:
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc == 3 && std::string(argv[1]) == kLoadOnce) {
         return LoadOnce(argv[2]);
     }
@@ -237,28 +247,29 @@ int main(int argc, char** argv) {
 
     benchmark::RegisterBenchmark("Load/descending", BM_Load, strSorted)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Load/random", BM_Load, strRandom)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("ReadLinesFloor", BM_ReadLinesFloor, strSorted)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Save", BM_Save, list.pHead, list.nCount)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("WriteFloor/sync", BM_WriteFloor, sortedBytes, true)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("WriteFloor/nosync", BM_WriteFloor, sortedBytes, false)
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ReadLinesFloor", BM_ReadLinesFloor, strSorted)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Save", BM_Save, list.pHead, list.nCount)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("WriteFloor/sync", BM_WriteFloor, sortedBytes, true)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("WriteFloor/nosync", BM_WriteFloor, sortedBytes, false)->Unit(benchmark::kMillisecond);
 
     const char* pMillion = std::getenv("CINETROVE_BENCH_MILLION");
     if (pMillion == nullptr || std::string(pMillion) != "0") {
         const std::vector<GeneratedFilm> million = GenerateFilms(kMillion);
-        for (const auto& [strName, order] : {std::pair<std::string, ArchiveOrder>{"descending", ArchiveOrder::Descending},
-                                             std::pair<std::string, ArchiveOrder>{"random", ArchiveOrder::Random}}) {
+        for (const auto& [strName, order] :
+             {std::pair<std::string, ArchiveOrder>{"descending", ArchiveOrder::Descending},
+              std::pair<std::string, ArchiveOrder>{"random", ArchiveOrder::Random}}) {
             const std::string strPath = PathOf("million-" + strName + ".cta");
             WriteFileOrDie(strPath, ArchiveBytes(million, order));
             benchmark::RegisterBenchmark(("Million/LoadColdHeap/" + strName).c_str(), BM_LoadColdHeap, strPath)
-                ->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+                ->UseManualTime()
+                ->Iterations(3)
+                ->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark(("Million/Save/" + strName).c_str(), BM_SaveMillion, strPath)
-                ->Iterations(3)->Unit(benchmark::kMillisecond);
+                ->Iterations(3)
+                ->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark(("Million/Free/" + strName).c_str(), BM_FreeMillion, strPath)
-                ->Iterations(3)->Unit(benchmark::kMillisecond);
+                ->Iterations(3)
+                ->Unit(benchmark::kMillisecond);
         }
     }
 

@@ -8,29 +8,29 @@
 #include <charconv>
 
 const std::vector<std::string> kCatalogueCsvHeader = {
-    "Lista", "Titlu original", "Titlu", "Tara", "An", "Regia", "Distributia", "Calificativ",
-    "Vizionari", "Comentariu"};
+    "Lista", "Titlu original", "Titlu", "Tara", "An", "Regia", "Distributia", "Calificativ", "Vizionari", "Comentariu"};
 
 namespace {
 
 constexpr const char* kSeenList = "vazute";
 constexpr const char* kToSeeList = "de vazut";
 
-void AppendList(std::string& out, const CFilmNode* pHead, const char* pListName,
-                const std::string& strCommentDir) {
+void AppendList(std::string& out, const CFilmNode* pHead, const char* pListName, const std::string& strCommentDir)
+{
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
         const CFilm& film = *p->m_pFilm;
-        AppendCsvRecord(out, {pListName, AnsiToUtf8(film.m_strOriginalTitle), AnsiToUtf8(film.m_strTitle),
-                              AnsiToUtf8(film.m_strCountry), AnsiToUtf8(film.m_strYear),
-                              AnsiToUtf8(film.m_strDirector), AnsiToUtf8(film.m_strCast),
-                              AnsiToUtf8(RatingToText(film.m_nRating)), std::to_string(film.m_nViewings),
-                              AnsiToUtf8(ReadComment(strCommentDir, film.m_strOriginalTitle))});
+        AppendCsvRecord(
+            out, {pListName, AnsiToUtf8(film.m_strOriginalTitle), AnsiToUtf8(film.m_strTitle),
+                  AnsiToUtf8(film.m_strCountry), AnsiToUtf8(film.m_strYear), AnsiToUtf8(film.m_strDirector),
+                  AnsiToUtf8(film.m_strCast), AnsiToUtf8(RatingToText(film.m_nRating)),
+                  std::to_string(film.m_nViewings), AnsiToUtf8(ReadComment(strCommentDir, film.m_strOriginalTitle))});
     }
 }
 
 }  // namespace
 
-std::string WriteCatalogueCsv(const CatalogueFolder& folder) {
+std::string WriteCatalogueCsv(const CatalogueFolder& folder)
+{
     std::string out(kUtf8Bom);
     AppendCsvRecord(out, kCatalogueCsvHeader);
     AppendList(out, folder.m_pSeen, kSeenList, folder.SeenComments());
@@ -38,14 +38,13 @@ std::string WriteCatalogueCsv(const CatalogueFolder& folder) {
     return out;
 }
 
-std::vector<IncomingFilm> ReadCatalogueCsv(std::string_view text, const std::string& strFile) {
+std::vector<IncomingFilm> ReadCatalogueCsv(std::string_view text, const std::string& strFile)
+{
     const CsvTable table(text, strFile);
     table.RequireColumns({"Lista", "Titlu original"});
     std::vector<IncomingFilm> films;
     for (const CsvRecord& record : table.Records()) {
-        const auto refuse = [&](const std::string& strWhy) {
-            throw InputRefused(strFile, record.nLine, strWhy);
-        };
+        const auto refuse = [&](const std::string& strWhy) { throw InputRefused(strFile, record.nLine, strWhy); };
         IncomingFilm film;
         film.strFile = strFile;
         film.nLine = record.nLine;
@@ -79,8 +78,8 @@ std::vector<IncomingFilm> ReadCatalogueCsv(std::string_view text, const std::str
         if (strViewings.empty()) {
             film.nViewings = film.list == TargetList::Seen ? 1 : 0;
         } else {
-            const auto result = std::from_chars(strViewings.data(), strViewings.data() + strViewings.size(),
-                                                film.nViewings);
+            const auto result =
+                std::from_chars(strViewings.data(), strViewings.data() + strViewings.size(), film.nViewings);
             if (result.ec != std::errc() || result.ptr != strViewings.data() + strViewings.size() ||
                 film.nViewings < 0) {
                 refuse("\"Vizionari\" is \"" + strViewings + "\", not a whole number of viewings");

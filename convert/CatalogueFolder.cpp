@@ -14,7 +14,8 @@ namespace {
 
 // Loads one archive into head and count, or leaves them empty when the file
 // is not there; refuses an archive that does not read whole.
-void LoadArchive(const std::string& strPath, CFilmNode*& pHead, int& nCount, bool& bFound) {
+void LoadArchive(const std::string& strPath, CFilmNode*& pHead, int& nCount, bool& bFound)
+{
     std::error_code ec;
     if (std::filesystem::symlink_status(strPath, ec).type() == std::filesystem::file_type::not_found) {
         return;
@@ -26,8 +27,8 @@ void LoadArchive(const std::string& strPath, CFilmNode*& pHead, int& nCount, boo
     }
     if (!fault.bWhole) {
         std::string strWhy = "the archive does not read whole: expected " + fault.strExpected;
-        strWhy += fault.strFound.empty() ? ", found the end of the file"
-                                         : ", found \"" + AnsiToUtf8(fault.strFound) + "\"";
+        strWhy +=
+            fault.strFound.empty() ? ", found the end of the file" : ", found \"" + AnsiToUtf8(fault.strFound) + "\"";
         throw InputRefused(strPath, fault.nLine, strWhy);
     }
     ArchiveContents contents;
@@ -43,12 +44,14 @@ void LoadArchive(const std::string& strPath, CFilmNode*& pHead, int& nCount, boo
 
 CatalogueFolder::CatalogueFolder(std::string strDir) : m_strDir(std::move(strDir)) {}
 
-CatalogueFolder::~CatalogueFolder() {
+CatalogueFolder::~CatalogueFolder()
+{
     FreeList(m_pSeen);
     FreeList(m_pToSee);
 }
 
-void CatalogueFolder::Load(bool bRequireOne) {
+void CatalogueFolder::Load(bool bRequireOne)
+{
     m_pSeen = FreeList(m_pSeen);
     m_pToSee = FreeList(m_pToSee);
     m_nSeenCount = m_nToSeeCount = 0;
@@ -60,7 +63,8 @@ void CatalogueFolder::Load(bool bRequireOne) {
     }
 }
 
-std::vector<std::string> CatalogueFolder::SaveArchives() const {
+std::vector<std::string> CatalogueFolder::SaveArchives() const
+{
     std::error_code ec;
     std::filesystem::create_directories(m_strDir, ec);
     std::vector<std::string> failed;
@@ -73,7 +77,8 @@ std::vector<std::string> CatalogueFolder::SaveArchives() const {
     return failed;
 }
 
-std::string ReadComment(const std::string& strCommentDir, const std::string& strOriginalTitle) {
+std::string ReadComment(const std::string& strCommentDir, const std::string& strOriginalTitle)
+{
     std::string strText;
     if (!ReadCommentFile(strCommentDir, strOriginalTitle, strText)) {
         strText.clear();

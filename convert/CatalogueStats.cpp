@@ -14,7 +14,8 @@ constexpr const char* kNoCountry = "(no country)";
 constexpr const char* kNoYear = "(no year)";
 
 // "1970s" for a year field that is a whole year, else the films without one.
-std::string Decade(const std::string& strYear) {
+std::string Decade(const std::string& strYear)
+{
     const std::string strTrimmed = TrimBlanks(strYear);
     if (strTrimmed.size() != 4 || strTrimmed.find_first_not_of("0123456789") != std::string::npos) {
         return kNoYear;
@@ -22,10 +23,10 @@ std::string Decade(const std::string& strYear) {
     return strTrimmed.substr(0, 3) + "0s";
 }
 
-CatalogueStats::Counts MostFirst(const std::map<std::string, long long>& counts, std::size_t nLimit) {
+CatalogueStats::Counts MostFirst(const std::map<std::string, long long>& counts, std::size_t nLimit)
+{
     CatalogueStats::Counts sorted(counts.begin(), counts.end());
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
     if (sorted.size() > nLimit) {
         sorted.resize(nLimit);
     }
@@ -33,7 +34,8 @@ CatalogueStats::Counts MostFirst(const std::map<std::string, long long>& counts,
 }
 
 void Count(const CFilmNode* pHead, std::map<std::string, long long>& countries,
-           std::map<std::string, long long>& decades) {
+           std::map<std::string, long long>& decades)
+{
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
         const std::string strCountry = TrimBlanks(AnsiToUtf8(p->m_pFilm->m_strCountry));
         ++countries[strCountry.empty() ? kNoCountry : strCountry];
@@ -43,7 +45,8 @@ void Count(const CFilmNode* pHead, std::map<std::string, long long>& countries,
 
 }  // namespace
 
-CatalogueStats ComputeStats(const CatalogueFolder& folder) {
+CatalogueStats ComputeStats(const CatalogueFolder& folder)
+{
     CatalogueStats stats;
     stats.lists = {{"vazute", folder.m_nSeenCount}, {"de vazut", folder.m_nToSeeCount}};
 
@@ -65,8 +68,7 @@ CatalogueStats ComputeStats(const CatalogueFolder& folder) {
     stats.countries = MostFirst(countries, countries.size());
     stats.decades.assign(decades.begin(), decades.end());
     // "(" sorts before digits; the films without a year go last.
-    std::stable_partition(stats.decades.begin(), stats.decades.end(),
-                          [](const auto& d) { return d.first != kNoYear; });
+    std::stable_partition(stats.decades.begin(), stats.decades.end(), [](const auto& d) { return d.first != kNoYear; });
 
     std::map<std::string, long long> directors;
     std::vector<std::pair<std::string, long long>> viewed;
@@ -80,8 +82,7 @@ CatalogueStats ComputeStats(const CatalogueFolder& folder) {
         viewed.emplace_back(AnsiToUtf8(film.m_strOriginalTitle), film.m_nViewings);
     }
     stats.directors = MostFirst(directors, 10);
-    std::stable_sort(viewed.begin(), viewed.end(),
-                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::stable_sort(viewed.begin(), viewed.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
     viewed.resize(std::min<std::size_t>(viewed.size(), 10));
     stats.mostViewed = std::move(viewed);
     return stats;
@@ -89,7 +90,8 @@ CatalogueStats ComputeStats(const CatalogueFolder& folder) {
 
 namespace {
 
-void PrintSection(std::ostream& out, const char* pTitle, const CatalogueStats::Counts& counts) {
+void PrintSection(std::ostream& out, const char* pTitle, const CatalogueStats::Counts& counts)
+{
     out << pTitle << "\n";
     for (const auto& [strName, nCount] : counts) {
         out << "  " << nCount << "\t" << strName << "\n";
@@ -98,7 +100,8 @@ void PrintSection(std::ostream& out, const char* pTitle, const CatalogueStats::C
 
 }  // namespace
 
-void PrintStats(std::ostream& out, const CatalogueStats& stats) {
+void PrintStats(std::ostream& out, const CatalogueStats& stats)
+{
     PrintSection(out, "Films per list", stats.lists);
     PrintSection(out, "Films per rating word", stats.ratings);
     PrintSection(out, "Films per country", stats.countries);
@@ -108,7 +111,8 @@ void PrintStats(std::ostream& out, const CatalogueStats& stats) {
     PrintSection(out, "Most viewed films", stats.mostViewed);
 }
 
-void PrintStatsCsv(std::ostream& out, const CatalogueStats& stats) {
+void PrintStatsCsv(std::ostream& out, const CatalogueStats& stats)
+{
     std::string text;
     AppendCsvRecord(text, {"section", "name", "count"});
     const auto section = [&text](const char* pName, const CatalogueStats::Counts& counts) {

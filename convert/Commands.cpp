@@ -18,7 +18,8 @@
 
 namespace {
 
-std::vector<IncomingFilm> ReadInput(const ImportOptions& options) {
+std::vector<IncomingFilm> ReadInput(const ImportOptions& options)
+{
     switch (options.source) {
     case ImportSource::Imdb:
         return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput);
@@ -30,17 +31,18 @@ std::vector<IncomingFilm> ReadInput(const ImportOptions& options) {
     return {};
 }
 
-int ReportFailures(const std::vector<std::string>& failed) {
+int ReportFailures(const std::vector<std::string>& failed)
+{
     for (const std::string& strPath : failed) {
         std::cerr << "cinetrove-convert: " << strPath << ": cannot be written\n";
     }
     return failed.empty() ? 0 : 1;
 }
 
-
 }  // namespace
 
-int RunImport(const ImportOptions& options) {
+int RunImport(const ImportOptions& options)
+{
     try {
         const std::vector<IncomingFilm> films = ReadInput(options);
         CatalogueFolder folder(options.strDir);
@@ -64,7 +66,8 @@ int RunImport(const ImportOptions& options) {
     }
 }
 
-int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir) {
+int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir)
+{
     try {
         CatalogueFolder folder(strDir);
         folder.Load(true);
@@ -93,7 +96,8 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
     }
 }
 
-int RunCheck(const std::string& strDir) {
+int RunCheck(const std::string& strDir)
+{
     const CatalogueFolder folder(strDir);
     int nStatus = 0;
     for (const std::string& strPath : {folder.SeenArchive(), folder.ToSeeArchive()}) {
@@ -107,16 +111,15 @@ int RunCheck(const std::string& strDir) {
             std::cout << strPath << ": cannot be opened for reading\n";
             continue;
         }
-        std::cout << strPath << ", line " << fault.nLine << ": expected " << fault.strExpected
-                  << ", found "
-                  << (fault.strFound.empty() ? "the end of the file"
-                                             : "\"" + AnsiToUtf8(fault.strFound) + "\"")
-                  << " (" << fault.nFilms << " films read whole before it)\n";
+        std::cout << strPath << ", line " << fault.nLine << ": expected " << fault.strExpected << ", found "
+                  << (fault.strFound.empty() ? "the end of the file" : "\"" + AnsiToUtf8(fault.strFound) + "\"") << " ("
+                  << fault.nFilms << " films read whole before it)\n";
     }
     return nStatus;
 }
 
-int RunStats(const std::string& strDir, bool bCsv) {
+int RunStats(const std::string& strDir, bool bCsv)
+{
     try {
         CatalogueFolder folder(strDir);
         folder.Load(true);

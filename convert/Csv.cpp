@@ -7,7 +7,8 @@ namespace {
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 // Takes one line end (CR LF, LF or CR) at `pos`, counting the line.
-void SkipLineEnd(std::string_view text, std::size_t& pos, int& nLine) {
+void SkipLineEnd(std::string_view text, std::size_t& pos, int& nLine)
+{
     if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') {
         ++pos;
     }
@@ -15,7 +16,8 @@ void SkipLineEnd(std::string_view text, std::size_t& pos, int& nLine) {
     ++nLine;
 }
 
-void CountLines(std::string_view field, int& nLine) {
+void CountLines(std::string_view field, int& nLine)
+{
     for (std::size_t i = 0; i < field.size(); ++i) {
         if (field[i] == '\n' || (field[i] == '\r' && (i + 1 == field.size() || field[i + 1] != '\n'))) {
             ++nLine;
@@ -23,7 +25,8 @@ void CountLines(std::string_view field, int& nLine) {
     }
 }
 
-std::string Trimmed(const std::string& s) {
+std::string Trimmed(const std::string& s)
+{
     const std::size_t nFirst = s.find_first_not_of(" \t");
     if (nFirst == std::string::npos) {
         return {};
@@ -33,7 +36,8 @@ std::string Trimmed(const std::string& s) {
 
 }  // namespace
 
-std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile) {
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile)
+{
     if (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
     }
@@ -55,8 +59,7 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
                 while (true) {
                     const std::size_t nQuote = text.find('"', pos);
                     if (nQuote == std::string_view::npos) {
-                        throw InputRefused(strFile, nFieldLine,
-                                           "a quoted field that is never closed");
+                        throw InputRefused(strFile, nFieldLine, "a quoted field that is never closed");
                     }
                     field.append(text.substr(pos, nQuote - pos));
                     pos = nQuote + 1;
@@ -69,8 +72,7 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
                 }
                 CountLines(field, nLine);
                 if (pos < text.size() && text[pos] != ',' && !IsLineEnd(text[pos])) {
-                    throw InputRefused(strFile, nLine,
-                                       "a character after the closing quote of a field");
+                    throw InputRefused(strFile, nLine, "a character after the closing quote of a field");
                 }
             } else {
                 const std::size_t nEnd = text.find_first_of(",\r\n", pos);
@@ -93,7 +95,8 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
     return records;
 }
 
-CsvTable::CsvTable(std::string_view text, std::string strFile) : m_strFile(std::move(strFile)) {
+CsvTable::CsvTable(std::string_view text, std::string strFile) : m_strFile(std::move(strFile))
+{
     m_records = ParseCsv(text, m_strFile);
     if (m_records.empty()) {
         throw InputRefused(m_strFile, 1, "no header line");
@@ -108,7 +111,8 @@ CsvTable::CsvTable(std::string_view text, std::string strFile) : m_strFile(std::
 
 bool CsvTable::HasColumn(const std::string& strName) const { return m_columns.contains(strName); }
 
-void CsvTable::RequireColumns(const std::vector<std::string>& names) const {
+void CsvTable::RequireColumns(const std::vector<std::string>& names) const
+{
     for (const std::string& strName : names) {
         if (!HasColumn(strName)) {
             throw InputRefused(m_strFile, m_nHeaderLine, "no column \"" + strName + "\" in the header");
@@ -116,7 +120,8 @@ void CsvTable::RequireColumns(const std::vector<std::string>& names) const {
     }
 }
 
-const std::string& CsvTable::Field(const CsvRecord& record, const std::string& strName) const {
+const std::string& CsvTable::Field(const CsvRecord& record, const std::string& strName) const
+{
     static const std::string kEmpty;
     const auto it = m_columns.find(strName);
     if (it == m_columns.end() || it->second >= record.fields.size()) {
@@ -125,15 +130,16 @@ const std::string& CsvTable::Field(const CsvRecord& record, const std::string& s
     return record.fields[it->second];
 }
 
-void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields) {
+void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields)
+{
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             out += ',';
         }
         const std::string& field = fields[i];
         const bool bQuote = field.find_first_of(",\"\r\n") != std::string::npos ||
-                            (!field.empty() && (field.front() == ' ' || field.back() == ' ' ||
-                                                field.front() == '\t' || field.back() == '\t'));
+                            (!field.empty() && (field.front() == ' ' || field.back() == ' ' || field.front() == '\t' ||
+                                                field.back() == '\t'));
         if (!bQuote) {
             out += field;
             continue;

@@ -5,7 +5,8 @@
 #include "RatingScale.h"
 #include "TextTools.h"
 
-std::vector<IncomingFilm> ReadImdbExport(std::string_view text, const std::string& strFile) {
+std::vector<IncomingFilm> ReadImdbExport(std::string_view text, const std::string& strFile)
+{
     const CsvTable table(text, strFile);
     table.RequireColumns({"Title"});
     std::vector<IncomingFilm> films;

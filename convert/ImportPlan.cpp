@@ -15,27 +15,29 @@ constexpr int kToSee = 6;
 
 // The archive's reader skips white space before an original title, so the
 // title is stored without it.
-std::string WithoutLeadingSpace(const std::string& s) {
+std::string WithoutLeadingSpace(const std::string& s)
+{
     const std::size_t nFirst = s.find_first_not_of(" \t\n\v\f\r");
     return nFirst == std::string::npos ? std::string() : s.substr(nFirst);
 }
 
 }  // namespace
 
-ImportPlan::ImportPlan(CatalogueFolder& folder, int nUnratedRating)
-    : m_folder(folder), m_nUnratedRating(nUnratedRating) {
+ImportPlan::ImportPlan(CatalogueFolder& folder, int nUnratedRating) : m_folder(folder), m_nUnratedRating(nUnratedRating)
+{
     m_summary.strUnratedWord = RatingToText(nUnratedRating);
 }
 
-void ImportPlan::Add(const IncomingFilm& film) {
+void ImportPlan::Add(const IncomingFilm& film)
+{
     const std::string strFrom = WithoutLeadingSpace(film.strOriginalTitle);
     if (strFrom.empty()) {
         throw InputRefused(film.strFile, film.nLine, "the film has no original title");
     }
     // A line feed would split the archive's line and throw every record
     // after it out of step.
-    for (const std::string* pText : {&film.strOriginalTitle, &film.strTitle, &film.strCountry,
-                                      &film.strYear, &film.strDirector, &film.strCast}) {
+    for (const std::string* pText :
+         {&film.strOriginalTitle, &film.strTitle, &film.strCountry, &film.strYear, &film.strDirector, &film.strCast}) {
         if (pText->find('\n') != std::string::npos) {
             throw InputRefused(film.strFile, film.nLine, "a line break inside \"" + *pText + "\"");
         }
@@ -47,8 +49,7 @@ void ImportPlan::Add(const IncomingFilm& film) {
     // is written, not after the archives.
     std::string strCommentPath;
     if (!CommentFilePath(m_folder.SeenComments(), strKey, strCommentPath)) {
-        throw InputRefused(film.strFile, film.nLine,
-                           "the title \"" + strFrom + "\" cannot name a comment file");
+        throw InputRefused(film.strFile, film.nLine, "the title \"" + strFrom + "\" cannot name a comment file");
     }
     const std::string strShown = AnsiToUtf8(strKey);
     const bool bSeen = film.list == TargetList::Seen;
@@ -76,15 +77,13 @@ void ImportPlan::Add(const IncomingFilm& film) {
         nViewings = film.nViewings;
         m_folder.m_pSeen = InsertSorted(m_folder.m_pSeen, strKey, Utf8ToAnsi(film.strTitle),
                                         Utf8ToAnsi(film.strCountry), Utf8ToAnsi(film.strYear),
-                                        Utf8ToAnsi(film.strDirector), Utf8ToAnsi(film.strCast),
-                                        nRating, nViewings);
+                                        Utf8ToAnsi(film.strDirector), Utf8ToAnsi(film.strCast), nRating, nViewings);
         ++m_folder.m_nSeenCount;
         ++m_summary.nSeenAdded;
     } else {
-        m_folder.m_pToSee = InsertSorted(m_folder.m_pToSee, strKey, Utf8ToAnsi(film.strTitle),
-                                         Utf8ToAnsi(film.strCountry), Utf8ToAnsi(film.strYear),
-                                         Utf8ToAnsi(film.strDirector), Utf8ToAnsi(film.strCast),
-                                         film.rating.value_or(kToSee), film.nViewings);
+        m_folder.m_pToSee = InsertSorted(
+            m_folder.m_pToSee, strKey, Utf8ToAnsi(film.strTitle), Utf8ToAnsi(film.strCountry), Utf8ToAnsi(film.strYear),
+            Utf8ToAnsi(film.strDirector), Utf8ToAnsi(film.strCast), film.rating.value_or(kToSee), film.nViewings);
         ++m_folder.m_nToSeeCount;
         ++m_summary.nToSeeAdded;
     }
@@ -110,7 +109,8 @@ void ImportPlan::Add(const IncomingFilm& film) {
     m_comments.push_back({bSeen, strKey, std::move(strText), bSeen && bInToSee});
 }
 
-std::vector<std::string> ImportPlan::Commit() const {
+std::vector<std::string> ImportPlan::Commit() const
+{
     std::vector<std::string> failed = m_folder.SaveArchives();
     if (!failed.empty()) {
         // Comments stay as they were, so a moved film's to-see note is still

@@ -1,6 +1,7 @@
 #include "ImportSummary.h"
 
-void PrintImportSummary(std::ostream& out, const ImportSummary& summary) {
+void PrintImportSummary(std::ostream& out, const ImportSummary& summary)
+{
     out << "Seen list: " << summary.nSeenAdded << " added";
     if (summary.nMoved > 0) {
         out << " (" << summary.nMoved << " moved from the to-see list)";

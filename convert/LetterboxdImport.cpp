@@ -10,8 +10,7 @@
 #include <system_error>
 #include <utility>
 
-const char* const kLetterboxdFiles[5] = {"watched.csv", "ratings.csv", "diary.csv", "reviews.csv",
-                                         "watchlist.csv"};
+const char* const kLetterboxdFiles[5] = {"watched.csv", "ratings.csv", "diary.csv", "reviews.csv", "watchlist.csv"};
 
 namespace {
 
@@ -27,7 +26,8 @@ using FilmKey = std::pair<std::string, std::string>;  // name, year
 
 class SeenFilms {
 public:
-    SeenFilm& Find(const CsvTable& table, const CsvRecord& record) {
+    SeenFilm& Find(const CsvTable& table, const CsvRecord& record)
+    {
         const std::string strName = TrimBlanks(table.Field(record, "Name"));
         const std::string strYear = TrimBlanks(table.Field(record, "Year"));
         const FilmKey key{strName, strYear};
@@ -52,7 +52,8 @@ private:
     std::vector<SeenFilm> m_films;
 };
 
-std::optional<int> RowRating(const CsvTable& table, const CsvRecord& record) {
+std::optional<int> RowRating(const CsvTable& table, const CsvRecord& record)
+{
     const std::string strStars = TrimBlanks(table.Field(record, "Rating"));
     if (strStars.empty()) {
         return std::nullopt;
@@ -65,7 +66,8 @@ std::optional<int> RowRating(const CsvTable& table, const CsvRecord& record) {
     return RatingFromTenPoints(*points);
 }
 
-const std::string* FindFile(const std::map<std::string, std::string>& files, const char* pName) {
+const std::string* FindFile(const std::map<std::string, std::string>& files, const char* pName)
+{
     const auto it = files.find(pName);
     return it == files.end() ? nullptr : &it->second;
 }
@@ -73,14 +75,14 @@ const std::string* FindFile(const std::map<std::string, std::string>& files, con
 }  // namespace
 
 std::vector<IncomingFilm> ReadLetterboxdExport(const std::map<std::string, std::string>& files,
-                                               const std::string& strSource) {
+                                               const std::string& strSource)
+{
     bool bAny = false;
     for (const char* pName : kLetterboxdFiles) {
         bAny = bAny || files.contains(pName);
     }
     if (!bAny) {
-        throw InputRefused(strSource, 0,
-                           "no watched.csv, ratings.csv, diary.csv, reviews.csv or watchlist.csv here");
+        throw InputRefused(strSource, 0, "no watched.csv, ratings.csv, diary.csv, reviews.csv or watchlist.csv here");
     }
 
     SeenFilms seen;
@@ -142,7 +144,8 @@ std::vector<IncomingFilm> ReadLetterboxdExport(const std::map<std::string, std::
     return films;
 }
 
-std::map<std::string, std::string> LoadLetterboxdFiles(const std::string& strPath) {
+std::map<std::string, std::string> LoadLetterboxdFiles(const std::string& strPath)
+{
     std::map<std::string, std::string> files;
     std::error_code ec;
     if (std::filesystem::is_directory(strPath, ec)) {

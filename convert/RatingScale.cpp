@@ -7,7 +7,8 @@ namespace {
 
 constexpr int kToSee = 6;
 
-std::optional<int> ParseWhole(std::string_view text) {
+std::optional<int> ParseWhole(std::string_view text)
+{
     int nValue = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), nValue);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
@@ -18,7 +19,8 @@ std::optional<int> ParseWhole(std::string_view text) {
 
 }  // namespace
 
-std::optional<int> RatingFromTenPoints(int nPoints) {
+std::optional<int> RatingFromTenPoints(int nPoints)
+{
     constexpr std::array<int, 10> kCodes = {0, 0, 1, 1, 2, 2, 3, 4, 4, 5};
     if (nPoints < 1 || nPoints > 10) {
         return std::nullopt;
@@ -26,7 +28,8 @@ std::optional<int> RatingFromTenPoints(int nPoints) {
     return kCodes[static_cast<std::size_t>(nPoints - 1)];
 }
 
-std::optional<int> TenPointsFromRating(int nRating) {
+std::optional<int> TenPointsFromRating(int nRating)
+{
     constexpr std::array<int, kToSee> kPoints = {2, 4, 6, 7, 9, 10};
     if (nRating < 0 || nRating >= kToSee) {
         return std::nullopt;
@@ -34,7 +37,8 @@ std::optional<int> TenPointsFromRating(int nRating) {
     return kPoints[static_cast<std::size_t>(nRating)];
 }
 
-std::optional<int> ParseTenPoints(std::string_view text) {
+std::optional<int> ParseTenPoints(std::string_view text)
+{
     const std::optional<int> points = ParseWhole(text);
     if (!points || *points < 1 || *points > 10) {
         return std::nullopt;
@@ -42,7 +46,8 @@ std::optional<int> ParseTenPoints(std::string_view text) {
     return points;
 }
 
-std::optional<int> ParseStars(std::string_view text) {
+std::optional<int> ParseStars(std::string_view text)
+{
     // Whole stars and an optional decimal part, counted in tenths so that
     // no floating point decides a rounding.
     const std::size_t nDot = text.find('.');

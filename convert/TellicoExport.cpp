@@ -36,8 +36,7 @@ constexpr FieldDefinition kFields[] = {
     {"director", "Director", kLine, kAllowGrouped | kAllowCompletion, nullptr},
     {"cast", "Cast", kLine, kAllowCompletion, nullptr},
     {"comments", "Comments", kParagraph, 0, nullptr},
-    {"calificativ", "Calificativ", kChoice, kAllowGrouped,
-     "Slab;Mediocru;Bun;Foarte bun;Excelent;Deosebit;De vazut"},
+    {"calificativ", "Calificativ", kChoice, kAllowGrouped, "Slab;Mediocru;Bun;Foarte bun;Excelent;Deosebit;De vazut"},
     {"lista", "Lista", kChoice, kAllowGrouped, "vazute;de vazut"},
     {"vizionari", "Vizionari", kNumber, 0, nullptr},
 };
@@ -45,7 +44,8 @@ constexpr FieldDefinition kFields[] = {
 // Tellico's XML has no place for control characters other than the line
 // breaks and tabs of a comment; they are left out rather than written as
 // an XML file no parser accepts.
-std::string XmlText(const std::string& strAnsi) {
+std::string XmlText(const std::string& strAnsi)
+{
     std::string strText = AnsiToUtf8(strAnsi);
     std::erase_if(strText, [](char c) {
         const auto u = static_cast<unsigned char>(c);
@@ -56,7 +56,8 @@ std::string XmlText(const std::string& strAnsi) {
 
 // A paragraph field holds rich text: the comment's own "<" and "&" are
 // escaped as HTML and each line break becomes "<br/>".
-std::string RichText(const std::string& strText) {
+std::string RichText(const std::string& strText)
+{
     std::string strRich;
     for (std::size_t i = 0; i < strText.size(); ++i) {
         const char c = strText[i];
@@ -78,14 +79,16 @@ std::string RichText(const std::string& strText) {
     return strRich;
 }
 
-void AddText(pugi::xml_node entry, const char* pName, const std::string& strText) {
+void AddText(pugi::xml_node entry, const char* pName, const std::string& strText)
+{
     if (!strText.empty()) {
         entry.append_child(pName).text().set(strText.c_str());
     }
 }
 
 void AppendEntries(pugi::xml_node collection, const CFilmNode* pHead, const char* pList,
-                   const std::string& strCommentDir, int& nId) {
+                   const std::string& strCommentDir, int& nId)
+{
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
         const CFilm& film = *p->m_pFilm;
         pugi::xml_node entry = collection.append_child("entry");
@@ -106,7 +109,8 @@ void AppendEntries(pugi::xml_node collection, const CFilmNode* pHead, const char
 
 }  // namespace
 
-std::string WriteTellicoXml(const CatalogueFolder& folder) {
+std::string WriteTellicoXml(const CatalogueFolder& folder)
+{
     pugi::xml_document doc;
     pugi::xml_node declaration = doc.append_child(pugi::node_declaration);
     declaration.append_attribute("version").set_value("1.0");
@@ -139,6 +143,7 @@ std::string WriteTellicoXml(const CatalogueFolder& folder) {
     return out.str();
 }
 
-bool WriteTellicoFile(const std::string& strPath, const CatalogueFolder& folder) {
+bool WriteTellicoFile(const std::string& strPath, const CatalogueFolder& folder)
+{
     return WriteZipFile(strPath, {{"tellico.xml", WriteTellicoXml(folder)}});
 }

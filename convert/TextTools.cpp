@@ -3,11 +3,12 @@
 #include "AtomicFile.h"
 #include "InputRefused.h"
 
+#include <sys/stat.h>
 #include <array>
 #include <fstream>
-#include <sys/stat.h>
 
-std::string TrimBlanks(std::string_view text) {
+std::string TrimBlanks(std::string_view text)
+{
     const std::size_t nFirst = text.find_first_not_of(" \t");
     if (nFirst == std::string_view::npos) {
         return {};
@@ -15,7 +16,8 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(nFirst, text.find_last_not_of(" \t") - nFirst + 1));
 }
 
-std::string WithCrLfBreaks(std::string_view text) {
+std::string WithCrLfBreaks(std::string_view text)
+{
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -31,7 +33,8 @@ std::string WithCrLfBreaks(std::string_view text) {
     return out;
 }
 
-std::string ReadWholeFile(const std::string& strPath) {
+std::string ReadWholeFile(const std::string& strPath)
+{
     // Regular files only: a FIFO would hang the read, a folder has no bytes.
     struct stat info {};
     if (::stat(strPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -49,7 +52,8 @@ std::string ReadWholeFile(const std::string& strPath) {
     return bytes;
 }
 
-bool WriteWholeFile(const std::string& strPath, std::string_view bytes) {
+bool WriteWholeFile(const std::string& strPath, std::string_view bytes)
+{
     AtomicFile file(strPath, AtomicFile::Backup::None);
     return file.Open() && file.Write(bytes) && file.Commit();
 }

@@ -2,8 +2,8 @@
 
 #include "InputRefused.h"
 
-#include <memory>
 #include <zip.h>
+#include <memory>
 
 namespace {
 
@@ -21,7 +21,8 @@ struct ZipFileCloser {
 }  // namespace
 
 void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool>& wanted,
-                    std::map<std::string, std::string>& entries) {
+                    std::map<std::string, std::string>& entries)
+{
     int nError = 0;
     const std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_RDONLY, &nError));
     if (!zip) {
@@ -52,7 +53,8 @@ void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool
     }
 }
 
-bool WriteZipFile(const std::string& strPath, const std::map<std::string, std::string>& entries) {
+bool WriteZipFile(const std::string& strPath, const std::map<std::string, std::string>& entries)
+{
     int nError = 0;
     // libzip writes a temporary file beside the target and renames it at
     // zip_close, so a failure leaves the old file as it was.

@@ -12,14 +12,16 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source,
-               const char* pInputName, ImportOptions& options, bool& bChosen) {
+void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source, const char* pInputName,
+               ImportOptions& options, bool& bChosen)
+{
     CLI::App* pCommand = import.add_subcommand(pName, pHelp);
     pCommand->add_option(pInputName, options.strInput, "the file to import")->required();
     pCommand->add_option("--into", options.strDir, "the catalogue folder (default ./data)");
     pCommand->add_flag("--dry-run", options.bDryRun, "print the summary, write nothing");
-    pCommand->add_option("--unrated", options.strUnratedWord,
-                         "rating word of a seen film without a rating (default \"Bun\")")
+    pCommand
+        ->add_option("--unrated", options.strUnratedWord,
+                     "rating word of a seen film without a rating (default \"Bun\")")
         ->check(CLI::IsMember({"Slab", "Mediocru", "Bun", "Foarte bun", "Excelent", "Deosebit"}));
     pCommand->callback([&options, &bChosen, source] {
         options.source = source;
@@ -29,24 +31,25 @@ void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSou
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    CLI::App app{"Imports films into a Cinetrove catalogue and exports them; checks and counts.\n"
-                 "DIR is a catalogue folder (filme.cta, tosee.cta, comments/filme/, comments/tosee/),\n"
-                 "./data when left out. Exit status: 0 success, 1 input refused or a file failed,\n"
-                 "2 usage error.",
-                 "cinetrove-convert"};
+int main(int argc, char** argv)
+{
+    CLI::App app{
+        "Imports films into a Cinetrove catalogue and exports them; checks and counts.\n"
+        "DIR is a catalogue folder (filme.cta, tosee.cta, comments/filme/, comments/tosee/),\n"
+        "./data when left out. Exit status: 0 success, 1 input refused or a file failed,\n"
+        "2 usage error.",
+        "cinetrove-convert"};
     app.require_subcommand(1, 1);
 
     ImportOptions importOptions;
     bool bImport = false;
     CLI::App* pImport = app.add_subcommand("import", "add films from an export to a catalogue");
     pImport->require_subcommand(1, 1);
-    AddImport(*pImport, "imdb", "an IMDb ratings, list or watchlist export (CSV)", ImportSource::Imdb,
-              "FILE", importOptions, bImport);
-    AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder",
-              ImportSource::Letterboxd, "PATH", importOptions, bImport);
-    AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE",
+    AddImport(*pImport, "imdb", "an IMDb ratings, list or watchlist export (CSV)", ImportSource::Imdb, "FILE",
               importOptions, bImport);
+    AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder", ImportSource::Letterboxd,
+              "PATH", importOptions, bImport);
+    AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport);
 
     ExportFormat format = ExportFormat::Csv;
     std::string strOutput;
@@ -55,8 +58,7 @@ int main(int argc, char** argv) {
     pExport->require_subcommand(1, 1);
     for (const auto& [pName, pHelp, exportFormat] :
          {std::tuple{"csv", "both lists as CSV, one row a film", ExportFormat::Csv},
-          std::tuple{"letterboxd", "the seen films as Letterboxd's import page reads them",
-                     ExportFormat::Letterboxd},
+          std::tuple{"letterboxd", "the seen films as Letterboxd's import page reads them", ExportFormat::Letterboxd},
           std::tuple{"tellico", "a Tellico video collection (.tc)", ExportFormat::Tellico}}) {
         CLI::App* pCommand = pExport->add_subcommand(pName, pHelp);
         pCommand->add_option("FILE", strOutput, "the file to write")->required();

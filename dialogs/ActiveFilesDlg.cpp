@@ -161,9 +161,9 @@ std::string CActiveFilesDlg::GetPath(PathField field) const
 
 namespace {
 // The text member of each field, in the order of PathField.
-std::string CActiveFilesDlg::* const kTexts[] = {
-    &CActiveFilesDlg::m_strSeenFile, &CActiveFilesDlg::m_strToSeeFile,
-    &CActiveFilesDlg::m_strSeenCommentsDir, &CActiveFilesDlg::m_strToSeeCommentsDir};
+std::string CActiveFilesDlg::*const kTexts[] = {&CActiveFilesDlg::m_strSeenFile, &CActiveFilesDlg::m_strToSeeFile,
+                                                &CActiveFilesDlg::m_strSeenCommentsDir,
+                                                &CActiveFilesDlg::m_strToSeeCommentsDir};
 }  // namespace
 
 std::string& CActiveFilesDlg::Text(PathField field) { return this->*kTexts[field]; }

@@ -9,7 +9,8 @@
 
 #include <algorithm>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
     static const FuzzDir dir;
     const std::string_view bytes(reinterpret_cast<const char*>(pData), nSize);
     const std::string strPath = dir.Put("filme.cta", bytes);

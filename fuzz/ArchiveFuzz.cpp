@@ -11,7 +11,8 @@
 
 namespace {
 
-int Length(const CFilmNode* p) {
+int Length(const CFilmNode* p)
+{
     int n = 0;
     for (; p != nullptr; p = p->m_pNext) {
         ++n;
@@ -19,14 +20,15 @@ int Length(const CFilmNode* p) {
     return n;
 }
 
-bool SameFilm(const CFilm& x, const CFilm& y) {
+bool SameFilm(const CFilm& x, const CFilm& y)
+{
     return x.m_strOriginalTitle == y.m_strOriginalTitle && x.m_strTitle == y.m_strTitle &&
-           x.m_strCountry == y.m_strCountry && x.m_strYear == y.m_strYear &&
-           x.m_strDirector == y.m_strDirector && x.m_strCast == y.m_strCast &&
-           x.m_nRating == y.m_nRating && x.m_nViewings == y.m_nViewings;
+           x.m_strCountry == y.m_strCountry && x.m_strYear == y.m_strYear && x.m_strDirector == y.m_strDirector &&
+           x.m_strCast == y.m_strCast && x.m_nRating == y.m_nRating && x.m_nViewings == y.m_nViewings;
 }
 
-std::vector<const CFilm*> Films(const CFilmNode* p) {
+std::vector<const CFilm*> Films(const CFilmNode* p)
+{
     std::vector<const CFilm*> films;
     for (; p != nullptr; p = p->m_pNext) {
         films.push_back(p->m_pFilm);
@@ -34,7 +36,8 @@ std::vector<const CFilm*> Films(const CFilmNode* p) {
     return films;
 }
 
-bool SameFilms(const std::vector<const CFilm*>& a, const std::vector<const CFilm*>& b) {
+bool SameFilms(const std::vector<const CFilm*>& a, const std::vector<const CFilm*>& b)
+{
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const CFilm* x, const CFilm* y) { return SameFilm(*x, *y); });
 }
@@ -43,11 +46,11 @@ bool SameFilms(const std::vector<const CFilm*>& a, const std::vector<const CFilm
 // saving writes the list in order; so a save and a load give the same list
 // with each run of equal titles in reverse order, and a second round gives
 // the first list back.
-std::vector<const CFilm*> WithEqualTitlesReversed(std::vector<const CFilm*> films) {
+std::vector<const CFilm*> WithEqualTitlesReversed(std::vector<const CFilm*> films)
+{
     std::size_t nRun = 0;
     for (std::size_t i = 1; i <= films.size(); ++i) {
-        if (i == films.size() ||
-            CompareTitles(films[i]->m_strOriginalTitle, films[nRun]->m_strOriginalTitle) != 0) {
+        if (i == films.size() || CompareTitles(films[i]->m_strOriginalTitle, films[nRun]->m_strOriginalTitle) != 0) {
             std::reverse(films.begin() + static_cast<std::ptrdiff_t>(nRun),
                          films.begin() + static_cast<std::ptrdiff_t>(i));
             nRun = i;
@@ -58,10 +61,10 @@ std::vector<const CFilm*> WithEqualTitlesReversed(std::vector<const CFilm*> film
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
     static const FuzzDir dir;
-    const std::string strPath =
-        dir.Put("filme.cta", std::string_view(reinterpret_cast<const char*>(pData), nSize));
+    const std::string strPath = dir.Put("filme.cta", std::string_view(reinterpret_cast<const char*>(pData), nSize));
 
     ArchiveContents contents;
     const ArchiveReadResult result = ReadArchive(strPath, contents);
@@ -72,8 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     for (const CFilmNode* p = contents.pHead; p != nullptr; p = p->m_pNext) {
         nMax = std::max(nMax, p->m_pFilm->m_nViewings);
         if (p->m_pNext != nullptr) {
-            FUZZ_CHECK(CompareTitles(p->m_pFilm->m_strOriginalTitle,
-                                     p->m_pNext->m_pFilm->m_strOriginalTitle) >= 0);
+            FUZZ_CHECK(CompareTitles(p->m_pFilm->m_strOriginalTitle, p->m_pNext->m_pFilm->m_strOriginalTitle) >= 0);
         }
     }
     FUZZ_CHECK(nMax == contents.nMaxViewings);

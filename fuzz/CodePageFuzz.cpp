@@ -4,7 +4,8 @@
 #include "CodePage.h"
 #include "FuzzFile.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
     const std::string_view bytes(reinterpret_cast<const char*>(pData), nSize);
 
     const std::string strUtf8 = AnsiToUtf8(bytes);

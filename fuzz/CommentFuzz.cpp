@@ -11,7 +11,8 @@
 
 namespace {
 
-std::string FoldCrLf(std::string_view bytes) {
+std::string FoldCrLf(std::string_view bytes)
+{
     std::string text;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) {
@@ -22,7 +23,8 @@ std::string FoldCrLf(std::string_view bytes) {
 }
 
 // Every entry under `root`, as paths relative to it.
-std::vector<std::string> Tree(const std::string& root) {
+std::vector<std::string> Tree(const std::string& root)
+{
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
         names.push_back(std::filesystem::relative(entry.path(), root).string());
@@ -33,7 +35,8 @@ std::vector<std::string> Tree(const std::string& root) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
     static const FuzzDir dir;
     // The comment directory lies a few levels down, so that a path that
     // climbs out still lands inside the fuzzing directory and is seen there.

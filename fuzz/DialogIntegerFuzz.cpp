@@ -9,7 +9,8 @@
 
 namespace {
 
-bool Reference(std::string_view text, long long& value) {
+bool Reference(std::string_view text, long long& value)
+{
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
@@ -31,7 +32,8 @@ bool Reference(std::string_view text, long long& value) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
     const std::string_view text(reinterpret_cast<const char*>(pData), nSize);
     int value = 12345;
     long long expected = 0;

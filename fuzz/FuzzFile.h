@@ -18,7 +18,8 @@ public:
     FuzzDir() : TempDir(DefaultBase("CINETROVE_FUZZ_TMP")) {}
 
     // Writes the bytes to NAME in the directory and returns its path.
-    std::string Put(const std::string& name, std::string_view bytes) const {
+    std::string Put(const std::string& name, std::string_view bytes) const
+    {
         const std::string strPath = *this / name;
         if (!WriteBytes(strPath, bytes)) {
             std::abort();
@@ -29,10 +30,10 @@ public:
 
 // A property the target checks: a failure aborts, which the fuzzer reports
 // as a crash with the input that caused it.
-#define FUZZ_CHECK(cond)                                                            \
-    do {                                                                            \
-        if (!(cond)) {                                                              \
+#define FUZZ_CHECK(cond)                                                                  \
+    do {                                                                                  \
+        if (!(cond)) {                                                                    \
             std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                           \
-        }                                                                           \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (0)

@@ -11,7 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize);
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path arg = argv[i];

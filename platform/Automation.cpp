@@ -16,8 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextCursor>
 #include <QTableView>
+#include <QTextCursor>
 #include <QToolButton>
 
 namespace automation {
@@ -90,8 +90,8 @@ Result SetText(CDialog& dialog, int nID, const std::string& strUtf8)
 bool KeyFromName(const std::string& name, Key& key)
 {
     static const std::pair<const char*, Key> names[] = {
-        {"Enter", Key::Enter}, {"Esc", Key::Escape}, {"Tab", Key::Tab},   {"Space", Key::Space},
-        {"Home", Key::Home},   {"End", Key::End},    {"Up", Key::Up},     {"Down", Key::Down},
+        {"Enter", Key::Enter}, {"Esc", Key::Escape}, {"Tab", Key::Tab}, {"Space", Key::Space},
+        {"Home", Key::Home},   {"End", Key::End},    {"Up", Key::Up},   {"Down", Key::Down},
     };
     for (const auto& [text, value] : names) {
         if (name == text) {
@@ -111,14 +111,22 @@ struct KeyStroke {
 KeyStroke Stroke(Key key)
 {
     switch (key) {
-    case Key::Enter: return {Qt::Key_Return, QStringLiteral("\r")};
-    case Key::Escape: return {Qt::Key_Escape, QStringLiteral("\x1b")};
-    case Key::Tab: return {Qt::Key_Tab, QStringLiteral("\t")};
-    case Key::Space: return {Qt::Key_Space, QStringLiteral(" ")};
-    case Key::Home: return {Qt::Key_Home, QString()};
-    case Key::End: return {Qt::Key_End, QString()};
-    case Key::Up: return {Qt::Key_Up, QString()};
-    case Key::Down: return {Qt::Key_Down, QString()};
+    case Key::Enter:
+        return {Qt::Key_Return, QStringLiteral("\r")};
+    case Key::Escape:
+        return {Qt::Key_Escape, QStringLiteral("\x1b")};
+    case Key::Tab:
+        return {Qt::Key_Tab, QStringLiteral("\t")};
+    case Key::Space:
+        return {Qt::Key_Space, QStringLiteral(" ")};
+    case Key::Home:
+        return {Qt::Key_Home, QString()};
+    case Key::End:
+        return {Qt::Key_End, QString()};
+    case Key::Up:
+        return {Qt::Key_Up, QString()};
+    case Key::Down:
+        return {Qt::Key_Down, QString()};
     }
     return {Qt::Key_unknown, QString()};
 }
@@ -268,13 +276,28 @@ std::vector<ControlState> DescribeControls(CDialog& dialog)
         ControlState state;
         state.id = c.id;
         switch (c.kind) {
-        case ControlKind::PushButton: state.kind = "button"; break;
-        case ControlKind::CheckBox: state.kind = "check"; state.checkable = true; break;
-        case ControlKind::RadioButton: state.kind = "radio"; state.checkable = true; break;
-        case ControlKind::Edit: state.kind = "edit"; break;
-        case ControlKind::ComboBox: state.kind = "combo"; break;
-        case ControlKind::ListView: state.kind = "list"; break;
-        default: continue;
+        case ControlKind::PushButton:
+            state.kind = "button";
+            break;
+        case ControlKind::CheckBox:
+            state.kind = "check";
+            state.checkable = true;
+            break;
+        case ControlKind::RadioButton:
+            state.kind = "radio";
+            state.checkable = true;
+            break;
+        case ControlKind::Edit:
+            state.kind = "edit";
+            break;
+        case ControlKind::ComboBox:
+            state.kind = "combo";
+            break;
+        case ControlKind::ListView:
+            state.kind = "list";
+            break;
+        default:
+            continue;
         }
         state.enabled = widget->isEnabled();
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) state.checked = button->isChecked();

@@ -39,8 +39,10 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value)
 {
     QWidget* widget = Control(pDX, nIDC);
     if (pDX->Failed() || !widget) return;
-    if (pDX->m_bSaveAndValidate) value = GetWidgetText(widget);
-    else SetWidgetText(widget, value);
+    if (pDX->m_bSaveAndValidate)
+        value = GetWidgetText(widget);
+    else
+        SetWidgetText(widget, value);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
@@ -99,6 +101,8 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
     auto* box = qobject_cast<QAbstractButton*>(Control(pDX, nIDC));
     if (pDX->Failed() || !box) return;
-    if (pDX->m_bSaveAndValidate) value = box->isChecked() ? 1 : 0;
-    else box->setChecked(value != 0);
+    if (pDX->m_bSaveAndValidate)
+        value = box->isChecked() ? 1 : 0;
+    else
+        box->setChecked(value != 0);
 }

@@ -12,8 +12,7 @@ class CWnd;
 // exchange failed, and the exchange functions after it do nothing.
 class CDataExchange {
 public:
-    CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
-        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+    CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
     BOOL m_bSaveAndValidate;
     CDialog* m_pDlgWnd;

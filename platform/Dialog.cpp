@@ -1,18 +1,15 @@
 #include "Dialog.h"
 
-#include "FocusReturn.h"
-#include "ModalDriver.h"
 #include "DialogWindow.h"
+#include "FocusReturn.h"
 #include "IconResource.h"
+#include "ModalDriver.h"
 #include "WinApp.h"
 
 #include <QApplication>
 #include <QWidget>
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
-{
-}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 CDialog::~CDialog() { DestroyWindow(); }
 
@@ -24,8 +21,7 @@ void CDialog::CreateFromTemplate()
     empty.id = static_cast<int>(m_nIDTemplate);
     CWnd* parent = m_pParentWnd;
     if (!parent && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) parent = AfxGetApp()->m_pMainWnd;
-    m_pWindow = std::make_unique<DialogWindow>(this, tmpl ? *tmpl : empty,
-                                               parent ? parent->GetSafeWidget() : nullptr);
+    m_pWindow = std::make_unique<DialogWindow>(this, tmpl ? *tmpl : empty, parent ? parent->GetSafeWidget() : nullptr);
     Attach(m_pWindow.get(), 0);
 }
 
@@ -59,8 +55,10 @@ INT_PTR CDialog::DoModal()
     if (m_bRunning) {
         m_pWindow->show();
         m_pWindow->activateWindow();
-        if (CModalDriver* driver = AfxGetModalDriver()) driver->RunDialog(*this);
-        else m_pWindow->RunLoop();
+        if (CModalDriver* driver = AfxGetModalDriver())
+            driver->RunDialog(*this);
+        else
+            m_pWindow->RunLoop();
     }
     if (m_pWindow) m_pWindow->hide();
     return m_nModalResult;

@@ -87,27 +87,31 @@ struct MessageMapEntry {
 protected:                    \
     BOOL OnCmdMsg(UINT nID, UINT nCode, NMHDR* pNMHDR) override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                     \
-    BOOL theClass::OnCmdMsg(UINT nID, UINT nCode, NMHDR* pNMHDR)   \
-    {                                                              \
-        using ThisClass = theClass;                                \
-        using TheBaseClass = baseClass;                            \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                   \
+    BOOL theClass::OnCmdMsg(UINT nID, UINT nCode, NMHDR* pNMHDR) \
+    {                                                            \
+        using ThisClass = theClass;                              \
+        using TheBaseClass = baseClass;                          \
         static const MessageMapEntry<ThisClass> entries[] = {
 #define ON_COMMAND(id, memberFxn) {BN_CLICKED, static_cast<UINT>(id), &ThisClass::memberFxn, nullptr},
 #define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
 #define ON_NOTIFY(code, id, memberFxn) {static_cast<UINT>(code), static_cast<UINT>(id), nullptr, &ThisClass::memberFxn},
-#define END_MESSAGE_MAP()                                              \
-    {0, 0, nullptr, nullptr}};                                         \
-    for (const auto& entry : entries) {                                \
+#define END_MESSAGE_MAP()                                                                        \
+    {                                                                                            \
+        0, 0, nullptr, nullptr                                                                   \
+    }                                                                                            \
+    }                                                                                            \
+    ;                                                                                            \
+    for (const auto& entry : entries) {                                                          \
         if ((entry.pfnCommand || entry.pfnNotify) && entry.nID == nID && entry.nCode == nCode) { \
-            if (entry.pfnCommand) {                                    \
-                (this->*entry.pfnCommand)();                           \
-            } else {                                                   \
-                LRESULT result = 0;                                    \
-                (this->*entry.pfnNotify)(pNMHDR, &result);             \
-            }                                                          \
-            return TRUE;                                               \
-        }                                                              \
-    }                                                                  \
-    return TheBaseClass::OnCmdMsg(nID, nCode, pNMHDR);                 \
+            if (entry.pfnCommand) {                                                              \
+                (this->*entry.pfnCommand)();                                                     \
+            } else {                                                                             \
+                LRESULT result = 0;                                                              \
+                (this->*entry.pfnNotify)(pNMHDR, &result);                                       \
+            }                                                                                    \
+            return TRUE;                                                                         \
+        }                                                                                        \
+    }                                                                                            \
+    return TheBaseClass::OnCmdMsg(nID, nCode, pNMHDR);                                           \
     }

@@ -1,7 +1,7 @@
 #include "DialogWindow.h"
-#include "ReportListModel.h"
 #include "IconResource.h"
 #include "QtBridge.h"
+#include "ReportListModel.h"
 
 #include "DialogPushButton.h"
 #include "GroupFrame.h"
@@ -54,8 +54,7 @@ QFont DialogFont(const DialogTemplate& tmpl)
 // Reports a double click anywhere on a list view, on a row or below the rows.
 class DoubleClickFilter : public QObject {
 public:
-    DoubleClickFilter(CDialog* pOwner, int nID, QObject* parent)
-        : QObject(parent), m_pOwner(pOwner), m_nID(nID) {}
+    DoubleClickFilter(CDialog* pOwner, int nID, QObject* parent) : QObject(parent), m_pOwner(pOwner), m_nID(nID) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -112,16 +111,16 @@ protected:
 DialogWindow::DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget* pParent)
     : QDialog(pParent), m_pOwner(pOwner), m_template(tmpl)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(ToQt(tmpl.caption));
     const QFont font = DialogFont(tmpl);
     setFont(font);
     // Dialog units become pixels through the font's base units: the average
     // width of the alphabet and the height of a line.
     const QFontMetrics metrics(font);
-    const int alphabet = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int alphabet =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     m_nBaseX = std::max(1, (alphabet / 26 + 1) / 2);
     m_nBaseY = std::max(1, metrics.height());
 
@@ -152,10 +151,7 @@ DialogWindow::DialogWindow(CDialog* pOwner, const DialogTemplate& tmpl, QWidget*
     for (QGroupBox* group : m_pClient->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) group->lower();
 }
 
-QPoint DialogWindow::ToPixels(int x, int y) const
-{
-    return {(x * m_nBaseX + 2) / 4, (y * m_nBaseY + 4) / 8};
-}
+QPoint DialogWindow::ToPixels(int x, int y) const { return {(x * m_nBaseX + 2) / 4, (y * m_nBaseY + 4) / 8}; }
 
 void DialogWindow::BuildMenu(const MenuTemplate& menu)
 {

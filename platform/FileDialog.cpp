@@ -47,8 +47,8 @@ public:
 };
 }  // namespace
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt, const char* pszFileName,
-                         unsigned dwFlags, const char* pszFilter, CWnd* pParentWnd)
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt, const char* pszFileName, unsigned dwFlags,
+                         const char* pszFilter, CWnd* pParentWnd)
     : m_bOpen(bOpenFileDialog != FALSE),
       m_strDefExt(pszDefExt ? pszDefExt : ""),
       m_strFileName(pszFileName ? pszFileName : ""),

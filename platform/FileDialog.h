@@ -9,9 +9,8 @@ class CWnd;
 // The Open file dialog. The filter is the framework's "Name|*.ext||" form.
 class CFileDialog {
 public:
-    CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt = nullptr,
-                const char* pszFileName = nullptr, unsigned dwFlags = 0,
-                const char* pszFilter = nullptr, CWnd* pParentWnd = nullptr);
+    CFileDialog(BOOL bOpenFileDialog, const char* pszDefExt = nullptr, const char* pszFileName = nullptr,
+                unsigned dwFlags = 0, const char* pszFilter = nullptr, CWnd* pParentWnd = nullptr);
     INT_PTR DoModal();
     std::string GetPathName() const { return m_strPathName; }
 

@@ -31,6 +31,6 @@ void GroupFrame::paintEvent(QPaintEvent*)
     painter.drawRect(frame.translated(1, 1));
     if (!titleRect.isValid()) return;
     painter.fillRect(titleRect, palette().color(QPalette::Window));
-    style()->drawItemText(&painter, titleRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
-                          title(), QPalette::WindowText);
+    style()->drawItemText(&painter, titleRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), title(),
+                          QPalette::WindowText);
 }

@@ -23,15 +23,12 @@ unsigned CListCtrl::SetExtendedStyle(unsigned dwNewStyle)
     const unsigned old = GetExtendedStyle();
     view->setShowGrid((dwNewStyle & LVS_EX_GRIDLINES) != 0);
     view->setSelectionBehavior((dwNewStyle & LVS_EX_FULLROWSELECT) ? QAbstractItemView::SelectRows
-                                                                  : QAbstractItemView::SelectItems);
+                                                                   : QAbstractItemView::SelectItems);
     view->setProperty("extendedStyle", dwNewStyle);
     return old;
 }
 
-unsigned CListCtrl::GetExtendedStyle() const
-{
-    return View()->property("extendedStyle").toUInt();
-}
+unsigned CListCtrl::GetExtendedStyle() const { return View()->property("extendedStyle").toUInt(); }
 
 int CListCtrl::InsertColumn(int nCol, const std::string& strHeading, int, int nWidth)
 {
@@ -40,30 +37,18 @@ int CListCtrl::InsertColumn(int nCol, const std::string& strHeading, int, int nW
     return col;
 }
 
-int CListCtrl::GetColumnCount() const
-{
-    return Model()->columnCount();
-}
+int CListCtrl::GetColumnCount() const { return Model()->columnCount(); }
 
-int CListCtrl::InsertItem(int nItem, const std::string& strItem)
-{
-    return Model()->InsertRow(nItem, strItem);
-}
+int CListCtrl::InsertItem(int nItem, const std::string& strItem) { return Model()->InsertRow(nItem, strItem); }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const std::string& strText)
 {
     return Model()->SetText(nItem, nSubItem, strText) ? TRUE : FALSE;
 }
 
-std::string CListCtrl::GetItemText(int nItem, int nSubItem) const
-{
-    return Model()->Text(nItem, nSubItem);
-}
+std::string CListCtrl::GetItemText(int nItem, int nSubItem) const { return Model()->Text(nItem, nSubItem); }
 
-int CListCtrl::GetItemCount() const
-{
-    return Model()->rowCount();
-}
+int CListCtrl::GetItemCount() const { return Model()->rowCount(); }
 
 BOOL CListCtrl::DeleteAllItems()
 {
@@ -83,15 +68,9 @@ BOOL CListCtrl::SetTextColor(COLORREF cr)
     return TRUE;
 }
 
-bool CListCtrl::HasTextColor() const
-{
-    return Model()->HasTextColor();
-}
+bool CListCtrl::HasTextColor() const { return Model()->HasTextColor(); }
 
-COLORREF CListCtrl::GetTextColor() const
-{
-    return Model()->TextColor();
-}
+COLORREF CListCtrl::GetTextColor() const { return Model()->TextColor(); }
 
 int CListCtrl::GetNextItem(int nItem, unsigned nFlags) const
 {

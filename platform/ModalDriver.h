@@ -18,8 +18,7 @@ public:
     // texts in ANSI; return the button pressed (IDOK, IDYES, IDNO, IDCANCEL).
     virtual int RunMessageBox(const std::string& caption, const std::string& text, UINT nType) = 0;
     // The Open file dialog is up; true with the chosen path, false for Cancel.
-    virtual bool RunFileDialog(const std::string& filter, const std::string& initialDir,
-                               std::string& path) = 0;
+    virtual bool RunFileDialog(const std::string& filter, const std::string& initialDir, std::string& path) = 0;
 };
 
 void AfxSetModalDriver(CModalDriver* pDriver);

@@ -60,8 +60,7 @@ int ReportListModel::columnCount(const QModelIndex& parent) const
 QVariant ReportListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return ToQt(Text(index.row(), index.column()));
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return ToQt(Text(index.row(), index.column()));
     if (role == Qt::ForegroundRole && m_bHasColor)
         return QColor(GetRValue(m_color), GetGValue(m_color), GetBValue(m_color));
     return {};
@@ -69,8 +68,7 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const
 
 QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(m_headings.size()))
-        return {};
+    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(m_headings.size())) return {};
     if (role == Qt::DisplayRole) return ToQt(m_headings[static_cast<std::size_t>(section)]);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
@@ -84,7 +82,9 @@ int ReportListModel::InsertColumn(int nCol, const std::string& heading)
     CopySharedRows();
     beginInsertColumns({}, nCol, nCol);
     m_headings.insert(m_headings.begin() + nCol, heading);
-    for (auto& row : m_rows) row.insert(row.begin() + std::min<std::ptrdiff_t>(nCol, static_cast<std::ptrdiff_t>(row.size())), std::string());
+    for (auto& row : m_rows)
+        row.insert(row.begin() + std::min<std::ptrdiff_t>(nCol, static_cast<std::ptrdiff_t>(row.size())),
+                   std::string());
     endInsertColumns();
     return nCol;
 }
@@ -151,6 +151,5 @@ void ReportListModel::SetTextColor(COLORREF cr)
 {
     m_color = cr;
     m_bHasColor = true;
-    if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
 }

@@ -32,8 +32,10 @@ QModelIndex ReportListView::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
     if (!rows || rows->rowCount() == 0) return {};
     const QModelIndex current = currentIndex();
     switch (cursorAction) {
-    case MoveHome: return rows->index(0, 0);
-    case MoveEnd: return rows->index(rows->rowCount() - 1, 0);
+    case MoveHome:
+        return rows->index(0, 0);
+    case MoveEnd:
+        return rows->index(rows->rowCount() - 1, 0);
     case MoveLeft:
     case MoveRight:
     case MoveNext:

@@ -45,8 +45,8 @@ public:
             }
             return t;
         }
-        if (std::isdigit(static_cast<unsigned char>(c)) || (c == '-' && m_pos + 1 < m_src.size() &&
-                                                            std::isdigit(static_cast<unsigned char>(m_src[m_pos + 1])))) {
+        if (std::isdigit(static_cast<unsigned char>(c)) ||
+            (c == '-' && m_pos + 1 < m_src.size() && std::isdigit(static_cast<unsigned char>(m_src[m_pos + 1])))) {
             t.kind = Token::Number;
             const std::size_t start = m_pos;
             ++m_pos;
@@ -58,8 +58,8 @@ public:
         if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
             t.kind = Token::Word;
             const std::size_t start = m_pos;
-            while (m_pos < m_src.size() && (std::isalnum(static_cast<unsigned char>(m_src[m_pos])) ||
-                                            m_src[m_pos] == '_'))
+            while (m_pos < m_src.size() &&
+                   (std::isalnum(static_cast<unsigned char>(m_src[m_pos])) || m_src[m_pos] == '_'))
                 ++m_pos;
             t.text = std::string(m_src.substr(start, m_pos - start));
             return t;
@@ -101,10 +101,7 @@ private:
 
 class ResourceScriptParser {
 public:
-    ResourceScriptParser(ResourceScript& out, std::string_view src) : m_out(out), m_lex(src)
-    {
-        Advance();
-    }
+    ResourceScriptParser(ResourceScript& out, std::string_view src) : m_out(out), m_lex(src) { Advance(); }
 
     bool Run(std::string& error)
     {
@@ -123,8 +120,10 @@ private:
     bool IsWord(std::string_view w) const { return m_tok.kind == Token::Word && m_tok.text == w; }
     void Expect(std::string_view w)
     {
-        if (m_tok.text != w) Fail("expected " + std::string(w));
-        else Advance();
+        if (m_tok.text != w)
+            Fail("expected " + std::string(w));
+        else
+            Advance();
     }
     void SkipComma()
     {
@@ -170,8 +169,10 @@ private:
                 Advance();
             }
             if (m_tok.kind == Token::Word) {
-                if (negate) styles.erase(m_tok.text);
-                else styles.insert(m_tok.text);
+                if (negate)
+                    styles.erase(m_tok.text);
+                else
+                    styles.insert(m_tok.text);
                 Advance();
             } else if (m_tok.kind == Token::Number) {
                 Advance();
@@ -179,17 +180,22 @@ private:
                 Fail("expected a style");
                 break;
             }
-            if (m_tok.kind == Token::Punct && m_tok.text == "|") Advance();
-            else break;
+            if (m_tok.kind == Token::Punct && m_tok.text == "|")
+                Advance();
+            else
+                break;
         }
         return styles;
     }
     bool AtStyle() const { return m_tok.kind == Token::Punct && m_tok.text == ","; }
     void Rect(ControlTemplate& c)
     {
-        c.x = static_cast<int>(Value()); SkipComma();
-        c.y = static_cast<int>(Value()); SkipComma();
-        c.cx = static_cast<int>(Value()); SkipComma();
+        c.x = static_cast<int>(Value());
+        SkipComma();
+        c.y = static_cast<int>(Value());
+        SkipComma();
+        c.cx = static_cast<int>(Value());
+        SkipComma();
         c.cy = static_cast<int>(Value());
     }
 
@@ -239,9 +245,12 @@ private:
     {
         DialogTemplate& d = m_out.m_dialogs[id];
         d.id = id;
-        d.x = static_cast<int>(Value()); SkipComma();
-        d.y = static_cast<int>(Value()); SkipComma();
-        d.cx = static_cast<int>(Value()); SkipComma();
+        d.x = static_cast<int>(Value());
+        SkipComma();
+        d.y = static_cast<int>(Value());
+        SkipComma();
+        d.cx = static_cast<int>(Value());
+        SkipComma();
         d.cy = static_cast<int>(Value());
         while (!IsWord("BEGIN") && m_tok.kind != Token::End) {
             if (IsWord("STYLE") || IsWord("EXSTYLE")) {
@@ -258,7 +267,10 @@ private:
                 d.fontPoints = static_cast<int>(Value());
                 SkipComma();
                 d.fontName = Text();
-                while (AtStyle()) { Advance(); Value(); }
+                while (AtStyle()) {
+                    Advance();
+                    Value();
+                }
             } else {
                 Fail("unknown dialog option " + m_tok.text);
             }
@@ -275,10 +287,15 @@ private:
         Advance();
         auto textIdRect = [&](ControlKind kind) {
             c.kind = kind;
-            c.text = Text(); SkipComma();
-            c.id = static_cast<int>(Value()); SkipComma();
+            c.text = Text();
+            SkipComma();
+            c.id = static_cast<int>(Value());
+            SkipComma();
             Rect(c);
-            if (AtStyle()) { Advance(); c.styles = Styles(); }
+            if (AtStyle()) {
+                Advance();
+                c.styles = Styles();
+            }
         };
         if (keyword == "LTEXT" || keyword == "RTEXT" || keyword == "CTEXT") {
             textIdRect(ControlKind::Label);
@@ -293,27 +310,46 @@ private:
             textIdRect(ControlKind::CheckBox);
         } else if (keyword == "EDITTEXT" || keyword == "COMBOBOX") {
             c.kind = keyword == "EDITTEXT" ? ControlKind::Edit : ControlKind::ComboBox;
-            c.id = static_cast<int>(Value()); SkipComma();
+            c.id = static_cast<int>(Value());
+            SkipComma();
             Rect(c);
-            if (AtStyle()) { Advance(); c.styles = Styles(); }
+            if (AtStyle()) {
+                Advance();
+                c.styles = Styles();
+            }
         } else if (keyword == "ICON") {
             c.kind = ControlKind::Icon;
-            c.iconId = static_cast<int>(Value()); SkipComma();
-            c.id = static_cast<int>(Value()); SkipComma();
-            c.x = static_cast<int>(Value()); SkipComma();
+            c.iconId = static_cast<int>(Value());
+            SkipComma();
+            c.id = static_cast<int>(Value());
+            SkipComma();
+            c.x = static_cast<int>(Value());
+            SkipComma();
             c.y = static_cast<int>(Value());
-            while (AtStyle()) { Advance(); Value(); }
+            while (AtStyle()) {
+                Advance();
+                Value();
+            }
         } else if (keyword == "CONTROL") {
-            c.text = Text(); SkipComma();
-            c.id = static_cast<int>(Value()); SkipComma();
-            const std::string cls = Text(); SkipComma();
-            c.styles = Styles(); SkipComma();
+            c.text = Text();
+            SkipComma();
+            c.id = static_cast<int>(Value());
+            SkipComma();
+            const std::string cls = Text();
+            SkipComma();
+            c.styles = Styles();
+            SkipComma();
             Rect(c);
-            if (cls == "SysListView32") c.kind = ControlKind::ListView;
-            else if (c.HasStyle("BS_AUTORADIOBUTTON")) c.kind = ControlKind::RadioButton;
-            else if (c.HasStyle("BS_AUTOCHECKBOX")) c.kind = ControlKind::CheckBox;
-            else if (cls == "Button") c.kind = ControlKind::PushButton;
-            else Fail("unknown control class " + cls);
+            if (cls == "SysListView32")
+                c.kind = ControlKind::ListView;
+            else if (c.HasStyle("BS_AUTORADIOBUTTON"))
+                c.kind = ControlKind::RadioButton;
+            else if (c.HasStyle("BS_AUTOCHECKBOX"))
+                c.kind = ControlKind::CheckBox;
+            else if (cls == "Button")
+                c.kind = ControlKind::PushButton;
+            else
+                Fail("unknown control class " + cls);
         } else {
             Fail("unknown control " + keyword);
         }

@@ -12,13 +12,12 @@
 // and icons) with a header of #define'd ids, plus the files the script names.
 // This is the framework's resource compiler: it reads them once at start-up.
 
-enum class ControlKind { Label, GroupBox, PushButton, CheckBox, RadioButton, Edit, ComboBox,
-                         ListView, Icon };
+enum class ControlKind { Label, GroupBox, PushButton, CheckBox, RadioButton, Edit, ComboBox, ListView, Icon };
 
 struct ControlTemplate {
     ControlKind kind = ControlKind::Label;
     int id = -1;
-    std::string text;  // ANSI
+    std::string text;                  // ANSI
     int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
     std::set<std::string> styles;      // style names as written, e.g. "ES_MULTILINE"
     int iconId = 0;                    // for Icon

@@ -17,7 +17,7 @@
 namespace {
 // The images of the toolbar, cut from the strip; kept on the toolbar widget.
 constexpr const char* kImages = "cinetroveImages";
-}
+}  // namespace
 
 BOOL CToolBarCtrl::Create(unsigned dwStyle, const CRect&, CDialog* pParentWnd, UINT nID)
 {

@@ -1,7 +1,7 @@
 #include "WinApp.h"
 
-#include "ModalDriver.h"
 #include "IconResource.h"
+#include "ModalDriver.h"
 #include "ResourceScript.h"
 
 #include <QApplication>

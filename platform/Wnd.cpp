@@ -64,10 +64,14 @@ namespace {
 QMessageBox::ButtonRole RoleOf(int nResult)
 {
     switch (nResult) {
-    case IDYES: return QMessageBox::YesRole;
-    case IDNO: return QMessageBox::NoRole;
-    case IDCANCEL: return QMessageBox::RejectRole;
-    default: return QMessageBox::AcceptRole;
+    case IDYES:
+        return QMessageBox::YesRole;
+    case IDNO:
+        return QMessageBox::NoRole;
+    case IDCANCEL:
+        return QMessageBox::RejectRole;
+    default:
+        return QMessageBox::AcceptRole;
     }
 }
 
@@ -117,9 +121,12 @@ int ShowMessageBox(QWidget* pOwner, const std::string& strText, const std::strin
 std::vector<MessageBoxButton> MessageBoxButtons(UINT nType)
 {
     switch (nType & 0xF) {
-    case MB_YESNOCANCEL: return {{"Da", IDYES}, {"Nu", IDNO}, {"Anulare", IDCANCEL}};
-    case MB_YESNO: return {{"Da", IDYES}, {"Nu", IDNO}};
-    default: return {{"OK", IDOK}};
+    case MB_YESNOCANCEL:
+        return {{"Da", IDYES}, {"Nu", IDNO}, {"Anulare", IDCANCEL}};
+    case MB_YESNO:
+        return {{"Da", IDYES}, {"Nu", IDNO}};
+    default:
+        return {{"OK", IDOK}};
     }
 }
 

@@ -94,7 +94,8 @@ void ScenarioRunner::RunDialog(CDialog& dialog)
     while (dialog.IsModalRunning()) {
         Action action;
         if (!NextAction(action)) {
-            if (!bMain) FailAtEnd("the input ended while dialog " + std::to_string(dialog.GetTemplateID()) + " is open");
+            if (!bMain)
+                FailAtEnd("the input ended while dialog " + std::to_string(dialog.GetTemplateID()) + " is open");
             // The input ends with the main window alone: it ends, saving
             // nothing and asking nothing.
             PrintLine("end");
@@ -117,10 +118,14 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
     const bool bMain = AfxGetApp() && AfxGetApp()->m_pMainWnd == &dialog;
     auto check = [&](Result result, int id) {
         switch (result) {
-        case Result::Done: return;
-        case Result::NoSuchControl: Fail(action.line, "no control " + std::to_string(id) + " in the active window");
-        case Result::Disabled: Fail(action.line, "control " + std::to_string(id) + " is disabled");
-        case Result::WrongKind: Fail(action.line, "control " + std::to_string(id) + " does not take this action");
+        case Result::Done:
+            return;
+        case Result::NoSuchControl:
+            Fail(action.line, "no control " + std::to_string(id) + " in the active window");
+        case Result::Disabled:
+            Fail(action.line, "control " + std::to_string(id) + " is disabled");
+        case Result::WrongKind:
+            Fail(action.line, "control " + std::to_string(id) + " does not take this action");
         }
     };
     const std::string& verb = action.verb;
@@ -159,8 +164,10 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
         if (bMain) Fail(action.line, "no message box or dialog is open");
         const int button = verb == "ok" ? IDOK : IDCANCEL;
         const Result result = automation::Click(dialog, button);
-        if (result == Result::NoSuchControl) dialog.SendCommand(static_cast<UINT>(button));
-        else check(result, button);
+        if (result == Result::NoSuchControl)
+            dialog.SendCommand(static_cast<UINT>(button));
+        else
+            check(result, button);
     } else if (verb == "choose") {
         Fail(action.line, "no file dialog is open");
     } else if (verb == "answer") {
@@ -177,10 +184,14 @@ void ScenarioRunner::CheckResult(const Action& action, automation::Result result
 {
     using automation::Result;
     switch (result) {
-    case Result::Done: return;
-    case Result::NoSuchControl: Fail(action.line, "no control " + std::to_string(id) + " in the active window");
-    case Result::Disabled: Fail(action.line, "control " + std::to_string(id) + " is disabled");
-    case Result::WrongKind: Fail(action.line, "control " + std::to_string(id) + " does not take this action");
+    case Result::Done:
+        return;
+    case Result::NoSuchControl:
+        Fail(action.line, "no control " + std::to_string(id) + " in the active window");
+    case Result::Disabled:
+        Fail(action.line, "control " + std::to_string(id) + " is disabled");
+    case Result::WrongKind:
+        Fail(action.line, "control " + std::to_string(id) + " does not take this action");
     }
 }
 
@@ -274,7 +285,8 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
         std::string colour = "default";
         if (list.HasTextColor()) {
             const COLORREF c = list.GetTextColor();
-            colour = std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," + std::to_string(GetBValue(c));
+            colour =
+                std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," + std::to_string(GetBValue(c));
         }
         PrintLine("list " + std::to_string(rows) + " colour " + colour);
         const int columns = list.GetColumnCount();
@@ -298,10 +310,11 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
             int i = 0;
             for (const CFilmNode* node = head; node; node = node->m_pNext, ++i) {
                 const CFilm& f = *node->m_pFilm;
-                PrintLine(std::string(name) + "[" + std::to_string(i) + "]: " + EscapeAnsi(f.m_strOriginalTitle) + " | " +
-                          EscapeAnsi(f.m_strTitle) + " | " + EscapeAnsi(f.m_strCountry) + " | " + EscapeAnsi(f.m_strYear) +
-                          " | " + EscapeAnsi(f.m_strDirector) + " | " + EscapeAnsi(f.m_strCast) + " | " +
-                          std::to_string(f.m_nRating) + " | " + std::to_string(f.m_nViewings));
+                PrintLine(std::string(name) + "[" + std::to_string(i) + "]: " + EscapeAnsi(f.m_strOriginalTitle) +
+                          " | " + EscapeAnsi(f.m_strTitle) + " | " + EscapeAnsi(f.m_strCountry) + " | " +
+                          EscapeAnsi(f.m_strYear) + " | " + EscapeAnsi(f.m_strDirector) + " | " +
+                          EscapeAnsi(f.m_strCast) + " | " + std::to_string(f.m_nRating) + " | " +
+                          std::to_string(f.m_nViewings));
             }
         };
         printList("seen", main->m_nSeenCount, main->m_pSeenList);
@@ -312,7 +325,8 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
         const CCatalogDlg& m = *main;
         PrintLine("max-viewings " + std::to_string(m.m_nMaxViewings));
         PrintLine("top-criterion " + std::to_string(m.m_nTopCriterion));
-        PrintLine("active-choices " + std::to_string(m.m_nActiveFilesChoice) + " " + std::to_string(m.m_nActiveCommentsChoice));
+        PrintLine("active-choices " + std::to_string(m.m_nActiveFilesChoice) + " " +
+                  std::to_string(m.m_nActiveCommentsChoice));
         std::string search = "search";
         for (const int flag : {m.m_bSearchOriginalTitle, m.m_bSearchTitle, m.m_bSearchCountry, m.m_bSearchYear,
                                m.m_bSearchDirector, m.m_bSearchCast, m.m_bSearchRating, m.m_bSearchApproximate,
@@ -328,8 +342,8 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
     if (what == "dialog") {
         if (active != Active::Dialog || !dialog) return true;  // a message box or file dialog has no template
         for (const auto& control : automation::DescribeControls(*dialog)) {
-            std::string line = std::to_string(control.id) + " " + control.kind + " " +
-                               (control.enabled ? "enabled" : "disabled");
+            std::string line =
+                std::to_string(control.id) + " " + control.kind + " " + (control.enabled ? "enabled" : "disabled");
             if (control.checkable) line += control.checked ? " checked" : " clear";
             PrintLine(line + " " + EscapeAnsi(control.text));
         }
@@ -340,7 +354,8 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
         return true;
     }
     if (what == "focus") {
-        PrintLine("focus " + std::to_string(active == Active::Dialog && dialog ? automation::FocusedControl(*dialog) : 0));
+        PrintLine("focus " +
+                  std::to_string(active == Active::Dialog && dialog ? automation::FocusedControl(*dialog) : 0));
         return true;
     }
     return false;

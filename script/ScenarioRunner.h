@@ -27,7 +27,7 @@ private:
     struct Action {
         std::size_t line = 0;  // 1-based
         std::string verb;
-        std::string rest;      // everything after the verb and one space
+        std::string rest;  // everything after the verb and one space
     };
 
     bool NextAction(Action& action);

@@ -26,11 +26,10 @@ namespace {
 constexpr std::string_view kMagic1 = "cinetrove";
 constexpr std::string_view kMagic2 = "quonwerk";
 
-bool IsSpace(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-void SkipSpace(TextFileReader& in) {
+void SkipSpace(TextFileReader& in)
+{
     while (IsSpace(in.Peek())) {
         in.Get();
     }
@@ -39,7 +38,8 @@ void SkipSpace(TextFileReader& in) {
 // A word as "%s" scans it, compared with `word`. Reads no more of a longer
 // word than it takes to tell it differs, so a file of garbage without white
 // space is not taken into memory.
-bool ScanWordEquals(TextFileReader& in, std::string_view word) {
+bool ScanWordEquals(TextFileReader& in, std::string_view word)
+{
     SkipSpace(in);
     std::size_t n = 0;
     while (in.Peek() != EOF && !IsSpace(in.Peek())) {
@@ -53,7 +53,8 @@ bool ScanWordEquals(TextFileReader& in, std::string_view word) {
 
 // A decimal number as "%d" scans it (white space, an optional sign, digits),
 // which must fit in 32 bits and end at white space or the end of the file.
-bool ScanInt(TextFileReader& in, int& nValue) {
+bool ScanInt(TextFileReader& in, int& nValue)
+{
     SkipSpace(in);
     bool bNegative = false;
     if (in.Peek() == '+' || in.Peek() == '-') {
@@ -88,7 +89,8 @@ struct ReadRecord {
     int nViewings;
 };
 
-void SetTitlePrefix(ReadRecord& record, std::string_view strTitle) {
+void SetTitlePrefix(ReadRecord& record, std::string_view strTitle)
+{
     std::uint64_t nHigh = 0;
     std::uint32_t nLow = 0;
     for (std::size_t i = 0; i < 12; ++i) {
@@ -107,7 +109,8 @@ void SetTitlePrefix(ReadRecord& record, std::string_view strTitle) {
 // same way the whole titles would (a shorter title pads with zero bytes,
 // which never sorts above a real byte), so the titles themselves, spread
 // over the heap, are only looked at when the prefixes agree.
-int CompareRecords(const ReadRecord& a, const ReadRecord& b) {
+int CompareRecords(const ReadRecord& a, const ReadRecord& b)
+{
     if (a.nPrefixHigh != b.nPrefixHigh) {
         return a.nPrefixHigh < b.nPrefixHigh ? -1 : 1;
     }
@@ -125,7 +128,8 @@ constexpr std::size_t kLookAhead = 8;
 // hold; only records whose prefixes agree need their whole titles, which lie
 // in their blocks all over memory. Each such group has its titles copied
 // next to each other, every block read once, and is sorted on the copies.
-void SortByTitleAndPosition(std::vector<ReadRecord>& records) {
+void SortByTitleAndPosition(std::vector<ReadRecord>& records)
+{
     std::sort(records.begin(), records.end(), [](const ReadRecord& a, const ReadRecord& b) {
         if (a.nPrefixHigh != b.nPrefixHigh) {
             return a.nPrefixHigh > b.nPrefixHigh;
@@ -164,8 +168,7 @@ void SortByTitleAndPosition(std::vector<ReadRecord>& records) {
             // so a stable sort by title keeps that order among equal titles.
             const std::string_view bytes = titleBytes;
             std::stable_sort(titles.begin(), titles.end(), [bytes](const Title& a, const Title& b) {
-                return CompareTitles(bytes.substr(a.nOffset, a.nLength),
-                                     bytes.substr(b.nOffset, b.nLength)) > 0;
+                return CompareTitles(bytes.substr(a.nOffset, a.nLength), bytes.substr(b.nOffset, b.nLength)) > 0;
             });
             sorted.clear();
             for (const Title& title : titles) {
@@ -186,7 +189,8 @@ void SortByTitleAndPosition(std::vector<ReadRecord>& records) {
 // the order and reverses each run of equal titles as it goes. The nodes and
 // films are made in list order, so that a walk of the list goes forward
 // through memory whatever the order of the file.
-CFilmNode* BuildSorted(std::vector<ReadRecord>& records) {
+CFilmNode* BuildSorted(std::vector<ReadRecord>& records)
+{
     bool bSorted = true;
     std::size_t nRunStart = 0;
     for (std::size_t i = 1; i <= records.size(); ++i) {
@@ -224,7 +228,8 @@ CFilmNode* BuildSorted(std::vector<ReadRecord>& records) {
 // number does.
 enum class Scan { Number, Bad, More };
 
-Scan ScanIntAt(std::string_view bytes, std::size_t& nPos, int& nValue) {
+Scan ScanIntAt(std::string_view bytes, std::size_t& nPos, int& nValue)
+{
     while (nPos < bytes.size() && IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
         ++nPos;
     }
@@ -260,7 +265,8 @@ Scan ScanIntAt(std::string_view bytes, std::size_t& nPos, int& nValue) {
 // the bytes end before the record and the white space after it are whole
 // (the caller then reads more, or near the end of the file leaves the record
 // to those scans). nUsed is the bytes the record took.
-Scan ParseRecord(std::string_view bytes, ReadRecord& record, std::size_t& nUsed) {
+Scan ParseRecord(std::string_view bytes, ReadRecord& record, std::size_t& nUsed)
+{
     std::array<std::string_view, FilmTexts::kCount> texts;
     std::size_t nPos = 0;
     for (std::string_view& text : texts) {
@@ -293,7 +299,8 @@ Scan ParseRecord(std::string_view bytes, ReadRecord& record, std::size_t& nUsed)
 
 // The record at the reader's position through the reader's own scans, which
 // know the end of the file.
-bool ReadRecordByScans(TextFileReader& in, ReadRecord& record) {
+bool ReadRecordByScans(TextFileReader& in, ReadRecord& record)
+{
     std::array<std::string, FilmTexts::kCount> texts;
     for (std::string& text : texts) {
         if (!in.ReadLine(text)) {
@@ -316,7 +323,8 @@ bool ReadRecordByScans(TextFileReader& in, ReadRecord& record) {
 // the complete ones before it in `records`. Records are parsed from the
 // reader's buffer a block at a time; only one that the buffered bytes do not
 // hold whole at the end of the file goes through the scans.
-bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records) {
+bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records)
+{
     for (int i = 0; i < nCount; ++i) {
         ReadRecord record{};
         record.nIndex = static_cast<std::uint32_t>(records.size());
@@ -345,13 +353,13 @@ bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& record
 // A film whose record would not read back in step: a line feed inside a text
 // would split its line, and an original title that is empty or only white
 // space would be skipped with the white space that ends the record before.
-bool IsStorable(const CFilm& film) {
+bool IsStorable(const CFilm& film)
+{
     if (IsBlankOriginalTitle(film.m_strOriginalTitle)) {
         return false;
     }
-    for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
-                                   &film.m_strCountry, &film.m_strYear, &film.m_strDirector,
-                                   &film.m_strCast}) {
+    for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle, &film.m_strCountry, &film.m_strYear,
+                                  &film.m_strDirector, &film.m_strCast}) {
         if (pText->find('\n') != FilmText::npos) {
             return false;
         }
@@ -359,7 +367,8 @@ bool IsStorable(const CFilm& film) {
     return true;
 }
 
-void AppendInt(std::string& out, int n) {
+void AppendInt(std::string& out, int n)
+{
     std::array<char, 16> digits{};
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), n);
     out.append(digits.data(), result.ptr);
@@ -369,8 +378,9 @@ enum class WriteOutcome { Written, Failed, WrongCount };
 
 // Writes the archive with nHeaderCount in its header; nWritten is the number
 // of films in the list. With a wrong count nothing is committed.
-WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, int nHeaderCount,
-                          int& nWritten, FileStamp* pWritten) {
+WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, int nHeaderCount, int& nWritten,
+                          FileStamp* pWritten)
+{
     nWritten = 0;
     AtomicFile file(strPath, AtomicFile::Backup::Keep);
     if (!file.Open()) {
@@ -391,9 +401,8 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
             return WriteOutcome::Failed;
         }
         // Storable texts hold no line feed, so they go out as they are.
-        for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle,
-                                       &film.m_strCountry, &film.m_strYear,
-                                       &film.m_strDirector, &film.m_strCast}) {
+        for (const FilmText* pText : {&film.m_strOriginalTitle, &film.m_strTitle, &film.m_strCountry, &film.m_strYear,
+                                      &film.m_strDirector, &film.m_strCast}) {
             buffer.append(pText->view()).append("\r\n");
         }
         AppendInt(buffer, film.m_nRating);
@@ -422,13 +431,15 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
 
 }  // namespace
 
-bool IsBlankOriginalTitle(std::string_view strTitle) {
+bool IsBlankOriginalTitle(std::string_view strTitle)
+{
     return strTitle.find_first_not_of(" \t\n\v\f\r") == std::string::npos;
 }
 
 bool IsStorableFilm(const CFilm& film) { return IsStorable(film); }
 
-ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& contents) {
+ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& contents)
+{
     contents = ArchiveContents{};
     TextFileReader in(strPath);
     if (!in.IsOpen()) {
@@ -437,8 +448,7 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     }
     contents.stamp = in.Stamp();
     int nCount = 0;
-    if (!ScanWordEquals(in, kMagic1) || !ScanWordEquals(in, kMagic2) || !ScanInt(in, nCount) ||
-        nCount < 0) {
+    if (!ScanWordEquals(in, kMagic1) || !ScanWordEquals(in, kMagic2) || !ScanInt(in, nCount) || nCount < 0) {
         return ArchiveInvalid;
     }
     SkipSpace(in);
@@ -463,8 +473,8 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     return bComplete ? ArchiveRead : ArchiveInvalid;
 }
 
-bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount,
-                  FileStamp* pWritten) {
+bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount, FileStamp* pWritten)
+{
     // The caller's count goes into the header without a walk of the list to
     // check it first (such a walk alone costs as much as writing the
     // records); should it not match the films written, the file is written

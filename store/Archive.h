@@ -46,5 +46,4 @@ bool IsStorableFilm(const CFilm& film);
 // be written, or when a film of the list is not storable; the old file is
 // then left as it was. The count stored is the number of films in the list.
 // pWritten, when given, receives the stamp of the file written.
-bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount,
-                  FileStamp* pWritten = nullptr);
+bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount, FileStamp* pWritten = nullptr);

@@ -10,9 +10,7 @@
 
 namespace {
 
-bool IsSpace(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 // The reader's text-mode stream with the number of the line it is on.
 class CountingReader {
@@ -26,7 +24,8 @@ public:
     // last line has no LF, the line after it.
     int NextLine() { return m_nLine + (Peek() == EOF && m_bMidLine ? 1 : 0); }
     int Peek() { return m_in.Peek(); }
-    int Get() {
+    int Get()
+    {
         const int c = m_in.Get();
         if (c != EOF) {
             m_bMidLine = c != '\n';
@@ -36,14 +35,16 @@ public:
         }
         return c;
     }
-    void SkipSpace() {
+    void SkipSpace()
+    {
         while (IsSpace(Peek())) {
             Get();
         }
     }
     // Takes the rest of the current line, cut short for a message; only
     // called once a fault has been found, when nothing more is read.
-    std::string RestOfLine() {
+    std::string RestOfLine()
+    {
         std::string strRest;
         while (strRest.size() < 40 && Peek() != EOF && Peek() != '\n') {
             strRest += static_cast<char>(Get());
@@ -52,7 +53,8 @@ public:
     }
     // Takes a line as TextFileReader::ReadLine does: false at the end of the
     // file with nothing read; a last line without LF counts as a line.
-    bool SkipLine() {
+    bool SkipLine()
+    {
         int c = Get();
         if (c == EOF) {
             return false;
@@ -71,7 +73,8 @@ private:
 
 // A word as the reader scans it; `found` gets the word read (at most a few
 // bytes more than `word`, so garbage is not taken into memory).
-bool ScanWord(CountingReader& in, std::string_view word, std::string& found) {
+bool ScanWord(CountingReader& in, std::string_view word, std::string& found)
+{
     in.SkipSpace();
     found.clear();
     while (in.Peek() != EOF && !IsSpace(in.Peek())) {
@@ -86,7 +89,8 @@ bool ScanWord(CountingReader& in, std::string_view word, std::string& found) {
 // A decimal number as the reader scans it: an optional sign and digits that
 // fit in 32 bits, ending at white space or the end of the file. `found`
 // gets the characters taken and the one that stopped the scan.
-bool ScanInt(CountingReader& in, int& nValue, std::string& found) {
+bool ScanInt(CountingReader& in, int& nValue, std::string& found)
+{
     in.SkipSpace();
     found.clear();
     bool bNegative = false;
@@ -114,7 +118,8 @@ bool ScanInt(CountingReader& in, int& nValue, std::string& found) {
     return true;
 }
 
-ArchiveFault Fault(ArchiveFault result, int nLine, std::string strExpected, std::string strFound) {
+ArchiveFault Fault(ArchiveFault result, int nLine, std::string strExpected, std::string strFound)
+{
     result.nLine = nLine;
     result.strExpected = std::move(strExpected);
     result.strFound = std::move(strFound);
@@ -123,15 +128,16 @@ ArchiveFault Fault(ArchiveFault result, int nLine, std::string strExpected, std:
 
 // A fault where the scan found `strFound`, on the reader's current line, or
 // at the end of the file when it found nothing.
-ArchiveFault Fault(ArchiveFault result, CountingReader& in, std::string strExpected,
-                   std::string strFound) {
+ArchiveFault Fault(ArchiveFault result, CountingReader& in, std::string strExpected, std::string strFound)
+{
     const int nLine = strFound.empty() ? in.NextLine() : in.Line();
     return Fault(result, nLine, std::move(strExpected), std::move(strFound));
 }
 
 }  // namespace
 
-ArchiveFault CheckArchive(const std::string& strPath) {
+ArchiveFault CheckArchive(const std::string& strPath)
+{
     ArchiveFault result;
     CountingReader in(strPath);
     if (!in.IsOpen()) {

@@ -8,12 +8,12 @@
 // for the companion program's check and its refusal to write over an
 // archive that does not read whole.
 struct ArchiveFault {
-    bool bOpened = false;   // false when the file cannot be opened for reading
-    bool bWhole = false;    // every counted record read and nothing but white space after them
-    int nLine = 0;          // line of the first fault, from 1 (lines end with LF)
+    bool bOpened = false;     // false when the file cannot be opened for reading
+    bool bWhole = false;      // every counted record read and nothing but white space after them
+    int nLine = 0;            // line of the first fault, from 1 (lines end with LF)
     std::string strExpected;  // what was expected there, e.g. "a count"
     std::string strFound;     // what stood there instead, as bytes of the archive
-    int nFilms = 0;         // records read whole
+    int nFilms = 0;           // records read whole
 };
 
 // Reads the archive at strPath as ReadArchive does (white space skipped

@@ -2,11 +2,12 @@
 
 #include "AtomicFile.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
-void ArchiveHold::AfterRead(ArchiveReadResult result, const ArchiveContents& contents) {
+void ArchiveHold::AfterRead(ArchiveReadResult result, const ArchiveContents& contents)
+{
     if (result == ArchiveRead && contents.bWhole) {
         m_bHeld = true;
         m_stamp = contents.stamp;
@@ -18,17 +19,20 @@ void ArchiveHold::AfterRead(ArchiveReadResult result, const ArchiveContents& con
     }
 }
 
-void ArchiveHold::LeftUnread() {
+void ArchiveHold::LeftUnread()
+{
     m_bHeld = false;
     m_stamp.reset();
 }
 
-void ArchiveHold::AfterWrite(const FileStamp& written) {
+void ArchiveHold::AfterWrite(const FileStamp& written)
+{
     m_bHeld = true;
     m_stamp = written;
 }
 
-void ArchiveHold::Repoint(const std::string& strPath) {
+void ArchiveHold::Repoint(const std::string& strPath)
+{
     const std::optional<FileStamp> now = StampOfPath(strPath);
     if (m_bHeld && m_stamp && now == m_stamp) {
         return;
@@ -37,7 +41,8 @@ void ArchiveHold::Repoint(const std::string& strPath) {
     m_stamp.reset();
 }
 
-bool ArchiveHold::MayReplace(const std::string& strPath) const {
+bool ArchiveHold::MayReplace(const std::string& strPath) const
+{
     const std::optional<FileStamp> now = StampOfPath(strPath);
     if (!now || !now->bRegular) {
         return true;
@@ -49,7 +54,8 @@ namespace {
 
 // Copies the bytes of strFrom into the new file strTo, which must not exist.
 // errno is EEXIST when it does.
-bool CopyToNewFile(const std::string& strFrom, const std::string& strTo) {
+bool CopyToNewFile(const std::string& strFrom, const std::string& strTo)
+{
     const int in = ::open(strFrom.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) {
         return false;
@@ -96,7 +102,8 @@ bool CopyToNewFile(const std::string& strFrom, const std::string& strTo) {
 
 }  // namespace
 
-bool KeepNumberedCopy(const std::string& strPath, std::string& strKept) {
+bool KeepNumberedCopy(const std::string& strPath, std::string& strKept)
+{
     // Beside the file itself when the path is a link to it, as the save
     // that follows replaces that file.
     const std::string strFile = FollowLinks(strPath);

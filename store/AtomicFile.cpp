@@ -1,15 +1,15 @@
 #include "AtomicFile.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <dirent.h>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -23,7 +23,8 @@ constexpr int kMaxLinks = 40;           // as the system's own limit on a path
 int g_nWriteFault = 0;  // countdown to the injected write fault, 0 = none
 bool g_bSyncFault = false;
 
-ssize_t WriteToDisk(int fd, const char* pData, std::size_t nSize) {
+ssize_t WriteToDisk(int fd, const char* pData, std::size_t nSize)
+{
     if (g_nWriteFault > 0 && --g_nWriteFault == 0) {
         errno = ENOSPC;
         return -1;
@@ -31,7 +32,8 @@ ssize_t WriteToDisk(int fd, const char* pData, std::size_t nSize) {
     return ::write(fd, pData, nSize);
 }
 
-int SyncToDisk(int fd) {
+int SyncToDisk(int fd)
+{
     if (g_bSyncFault) {
         g_bSyncFault = false;
         errno = EIO;
@@ -40,7 +42,8 @@ int SyncToDisk(int fd) {
     return ::fsync(fd);
 }
 
-std::string DirectoryOf(const std::string& strPath) {
+std::string DirectoryOf(const std::string& strPath)
+{
     const std::size_t nSlash = strPath.rfind('/');
     if (nSlash == std::string::npos) {
         return ".";
@@ -48,12 +51,14 @@ std::string DirectoryOf(const std::string& strPath) {
     return nSlash == 0 ? "/" : strPath.substr(0, nSlash);
 }
 
-std::string BaseNameOf(const std::string& strPath) {
+std::string BaseNameOf(const std::string& strPath)
+{
     const std::size_t nSlash = strPath.rfind('/');
     return nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
 }
 
-void SyncDirectory(const std::string& strDir) {
+void SyncDirectory(const std::string& strDir)
+{
     const int fd = ::open(strDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         // Some file systems refuse to sync a directory; the rename is done by
@@ -63,20 +68,20 @@ void SyncDirectory(const std::string& strDir) {
     }
 }
 
-mode_t DefaultMode() {
+mode_t DefaultMode()
+{
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
-bool SameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // Removes the temporary files that killed saves left in strDir. A file that
 // some save is still writing is locked by it and stays; the name is checked
 // again under the lock, so a file put there meanwhile is never the one removed.
-void RemoveStaleTemporaries(const std::string& strDir) {
+void RemoveStaleTemporaries(const std::string& strDir)
+{
     DIR* pDir = ::opendir(strDir.c_str());
     if (pDir == nullptr) {
         return;
@@ -86,17 +91,14 @@ void RemoveStaleTemporaries(const std::string& strDir) {
         if (!IsAtomicFileTemporary(pEntry->d_name)) {
             continue;
         }
-        const int fd = ::openat(dirFd, pEntry->d_name,
-                                O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const int fd = ::openat(dirFd, pEntry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             continue;
         }
-        struct stat held{};
-        struct stat named{};
-        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::fstatat(dirFd, pEntry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-            SameFile(held, named)) {
+        struct stat held {};
+        struct stat named {};
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(dirFd, pEntry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(held, named)) {
             ::unlinkat(dirFd, pEntry->d_name, 0);
         }
         ::close(fd);
@@ -107,7 +109,8 @@ void RemoveStaleTemporaries(const std::string& strDir) {
 // Creates a temporary file of our naming in strDir and locks it. Another
 // instance's clean-up may remove the name between the two steps; then the
 // file is given up and another one made.
-int CreateLockedTemporary(const std::string& strDir, std::string& strTempPath) {
+int CreateLockedTemporary(const std::string& strDir, std::string& strTempPath)
+{
     for (int nTry = 0; nTry < 16; ++nTry) {
         std::string strTemplate = strDir + "/" + std::string(kTempPrefix) + "XXXXXX";
         std::vector<char> name(strTemplate.begin(), strTemplate.end());
@@ -116,10 +119,10 @@ int CreateLockedTemporary(const std::string& strDir, std::string& strTempPath) {
         if (fd < 0) {
             return -1;
         }
-        struct stat held{};
-        struct stat named{};
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &held) == 0 &&
-            ::lstat(name.data(), &named) == 0 && SameFile(held, named)) {
+        struct stat held {};
+        struct stat named {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &held) == 0 && ::lstat(name.data(), &named) == 0 &&
+            SameFile(held, named)) {
             strTempPath = name.data();
             return fd;
         }
@@ -131,13 +134,15 @@ int CreateLockedTemporary(const std::string& strDir, std::string& strTempPath) {
 // A file the user may replace: a regular file with write permission. The
 // permission bits count even for the superuser, as a read-only file does on
 // the platform the catalogue comes from.
-bool MayReplace(const std::string& strPath, const struct stat& st) {
+bool MayReplace(const std::string& strPath, const struct stat& st)
+{
     return S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && ::access(strPath.c_str(), W_OK) == 0;
 }
 
 }  // namespace
 
-bool IsAtomicFileTemporary(std::string_view strName) {
+bool IsAtomicFileTemporary(std::string_view strName)
+{
     if (strName.size() != kTempPrefix.size() + kTempRandom || strName.substr(0, kTempPrefix.size()) != kTempPrefix) {
         return false;
     }
@@ -147,10 +152,11 @@ bool IsAtomicFileTemporary(std::string_view strName) {
     });
 }
 
-std::string FollowLinks(const std::string& strPath) {
+std::string FollowLinks(const std::string& strPath)
+{
     std::string strResult = strPath;
     for (int i = 0; i < kMaxLinks; ++i) {
-        struct stat st{};
+        struct stat st {};
         if (::lstat(strResult.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
             return strResult;
         }
@@ -168,17 +174,18 @@ std::string FollowLinks(const std::string& strPath) {
 void AtomicFileInjectWriteFault(int nNthWrite) { g_nWriteFault = nNthWrite > 0 ? nNthWrite : 0; }
 void AtomicFileInjectSyncFault(bool bFail) { g_bSyncFault = bFail; }
 
-AtomicFile::AtomicFile(std::string strPath, Backup backup)
-    : m_strPath(FollowLinks(strPath)), m_backup(backup) {}
+AtomicFile::AtomicFile(std::string strPath, Backup backup) : m_strPath(FollowLinks(strPath)), m_backup(backup) {}
 
-AtomicFile::~AtomicFile() {
+AtomicFile::~AtomicFile()
+{
     if (!m_bCommitted) {
         Abandon();
     }
 }
 
-bool AtomicFile::Open() {
-    struct stat st{};
+bool AtomicFile::Open()
+{
+    struct stat st {};
     const bool bExists = ::stat(m_strPath.c_str(), &st) == 0;
     if (BaseNameOf(m_strPath).empty() || (bExists && !MayReplace(m_strPath, st))) {
         m_bFailed = true;
@@ -202,7 +209,8 @@ bool AtomicFile::Open() {
     return true;
 }
 
-bool AtomicFile::Write(std::string_view bytes) {
+bool AtomicFile::Write(std::string_view bytes)
+{
     if (m_fd < 0 || m_bFailed) {
         return false;
     }
@@ -214,7 +222,8 @@ bool AtomicFile::Write(std::string_view bytes) {
     return FlushBuffer() && WriteAll(bytes);
 }
 
-bool AtomicFile::FlushBuffer() {
+bool AtomicFile::FlushBuffer()
+{
     if (!WriteAll(m_buffer)) {
         return false;
     }
@@ -222,7 +231,8 @@ bool AtomicFile::FlushBuffer() {
     return true;
 }
 
-bool AtomicFile::WriteAll(std::string_view bytes) {
+bool AtomicFile::WriteAll(std::string_view bytes)
+{
     while (!bytes.empty()) {
         const ssize_t n = WriteToDisk(m_fd, bytes.data(), std::min(bytes.size(), kWriteChunk));
         if (n < 0) {
@@ -237,7 +247,8 @@ bool AtomicFile::WriteAll(std::string_view bytes) {
     return true;
 }
 
-void AtomicFile::KeepBackup() const {
+void AtomicFile::KeepBackup() const
+{
     // The backup is a hard link to the old file, which the rename then
     // leaves behind under its own name; where links are not possible the old
     // file is copied. Either goes in under a temporary name first and is then
@@ -245,12 +256,12 @@ void AtomicFile::KeepBackup() const {
     // backup or the new one, never none and never half a copy. A backup that
     // cannot be made does not stop the save: the target itself is never at
     // risk.
-    struct stat old{};
+    struct stat old {};
     if (::lstat(m_strPath.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) {
         return;
     }
     const std::string strBackup = m_strPath + "~";
-    struct stat backup{};
+    struct stat backup {};
     if (::lstat(strBackup.c_str(), &backup) == 0 && SameFile(old, backup)) {
         return;  // another save already made this file the backup
     }
@@ -265,23 +276,22 @@ void AtomicFile::KeepBackup() const {
     bool bMade = ::link(m_strPath.c_str(), strTemp.c_str()) == 0;
     if (!bMade) {
         std::error_code ec;
-        bMade = std::filesystem::copy_file(m_strPath, strTemp,
-                                           std::filesystem::copy_options::overwrite_existing, ec);
+        bMade = std::filesystem::copy_file(m_strPath, strTemp, std::filesystem::copy_options::overwrite_existing, ec);
     }
     // A rename between two names of one file does nothing and leaves both;
     // the temporary name must not outlive the save either way.
-    if (!bMade || ::rename(strTemp.c_str(), strBackup.c_str()) != 0 ||
-        ::lstat(strTemp.c_str(), &backup) == 0) {
+    if (!bMade || ::rename(strTemp.c_str(), strBackup.c_str()) != 0 || ::lstat(strTemp.c_str(), &backup) == 0) {
         ::unlink(strTemp.c_str());
     }
 }
 
-bool AtomicFile::Commit() {
+bool AtomicFile::Commit()
+{
     if (m_fd < 0 || m_bFailed || !FlushBuffer() || SyncToDisk(m_fd) != 0) {
         Abandon();
         return false;
     }
-    struct stat st{};
+    struct stat st {};
     if (::fstat(m_fd, &st) == 0) {
         m_writtenStamp = StampOfStat(st);
     }
@@ -301,7 +311,8 @@ bool AtomicFile::Commit() {
     return true;
 }
 
-void AtomicFile::Abandon() {
+void AtomicFile::Abandon()
+{
     m_bFailed = true;
     if (!m_strTempPath.empty()) {
         ::unlink(m_strTempPath.c_str());

@@ -21,14 +21,16 @@ struct ComposeEntry {
 #include "CodePageFold.inc"
 
 // The nearest letter of the code page for a character it lacks; 0 for none.
-unsigned char Fold(char32_t cp) {
+unsigned char Fold(char32_t cp)
+{
     const auto it = std::lower_bound(std::begin(kFold), std::end(kFold), cp,
                                      [](const FoldEntry& e, char32_t value) { return e.cp < value; });
     return it != std::end(kFold) && it->cp == cp ? it->byte : 0;
 }
 
 // The letter a base and a combining accent after it make; 0 for none.
-unsigned char Compose(char32_t base, char32_t mark) {
+unsigned char Compose(char32_t base, char32_t mark)
+{
     const auto it = std::lower_bound(std::begin(kCompose), std::end(kCompose), std::pair{base, mark},
                                      [](const ComposeEntry& e, const std::pair<char32_t, char32_t>& value) {
                                          return std::pair<char32_t, char32_t>{e.base, e.mark} < value;
@@ -36,7 +38,8 @@ unsigned char Compose(char32_t base, char32_t mark) {
     return it != std::end(kCompose) && it->base == base && it->mark == mark ? it->byte : 0;
 }
 
-bool IsCombiningMark(char32_t cp) {
+bool IsCombiningMark(char32_t cp)
+{
     return (cp >= 0x0300 && cp <= 0x036F) || (cp >= 0x1AB0 && cp <= 0x1AFF) || (cp >= 0x1DC0 && cp <= 0x1DFF) ||
            (cp >= 0x20D0 && cp <= 0x20FF) || (cp >= 0xFE20 && cp <= 0xFE2F);
 }
@@ -65,7 +68,8 @@ constexpr std::array<char16_t, 128> kHighHalf = {
 
 // Code point -> byte for everything above ASCII, with the comma-below
 // letters of Romanian written as the cedilla letters the code page has.
-const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
+const std::unordered_map<char32_t, unsigned char>& ReverseTable()
+{
     static const auto table = [] {
         std::unordered_map<char32_t, unsigned char> map;
         for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
@@ -80,7 +84,8 @@ const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
     return table;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+void AppendUtf8(std::string& out, char32_t cp)
+{
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -96,13 +101,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // Decodes one UTF-8 sequence at `pos`, strictly: no overlong forms, no
 // surrogates, nothing above U+10FFFF. On an invalid sequence returns false
 // and advances past the lead byte and the continuation bytes that fitted.
-bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
+bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp)
+{
     const auto lead = static_cast<unsigned char>(s[pos++]);
     if (lead < 0x80) {
         cp = lead;
         return true;
     }
-    int nMore = 0;          // continuation bytes that follow
+    int nMore = 0;            // continuation bytes that follow
     char32_t cpSmallest = 0;  // below it the sequence would be overlong
     if (lead >= 0xC2 && lead <= 0xDF) {
         nMore = 1;
@@ -133,7 +139,8 @@ bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
     return cp >= cpSmallest && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
 }
 
-constexpr std::array<unsigned char, 256> MakeUpperTable() {
+constexpr std::array<unsigned char, 256> MakeUpperTable()
+{
     std::array<unsigned char, 256> t{};
     for (int c = 0; c < 256; ++c) {
         t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c);
@@ -162,7 +169,8 @@ constexpr std::array<unsigned char, 256> kUpper = MakeUpperTable();
 
 }  // namespace
 
-std::string AnsiToUtf8(std::string_view ansi) {
+std::string AnsiToUtf8(std::string_view ansi)
+{
     std::string out;
     out.reserve(ansi.size() + ansi.size() / 4);
     for (const char ch : ansi) {
@@ -176,7 +184,8 @@ std::string AnsiToUtf8(std::string_view ansi) {
     return out;
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
+std::string Utf8ToAnsi(std::string_view utf8)
+{
     const auto& reverse = ReverseTable();
     std::string out;
     out.reserve(utf8.size());
@@ -209,7 +218,8 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
-std::string AnsiToUpper(std::string_view ansi) {
+std::string AnsiToUpper(std::string_view ansi)
+{
     std::string out(ansi);
     for (char& ch : out) {
         ch = static_cast<char>(kUpper[static_cast<unsigned char>(ch)]);

@@ -4,13 +4,13 @@
 #include "CodePage.h"
 #include "TextFile.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <string_view>
-#include <unistd.h>
 
-bool CommentFilePath(const std::string& strDir, const std::string& strOriginalTitle,
-                     std::string& strPath) {
+bool CommentFilePath(const std::string& strDir, const std::string& strOriginalTitle, std::string& strPath)
+{
     // A NUL byte would silently cut the name short at the system call.
     if (strOriginalTitle.find('\0') != std::string::npos) {
         return false;
@@ -35,13 +35,13 @@ bool CommentFilePath(const std::string& strDir, const std::string& strOriginalTi
     return true;
 }
 
-const std::string& SelectCommentDir(int nList, const std::string& strSeenDir,
-                                    const std::string& strToSeeDir) {
+const std::string& SelectCommentDir(int nList, const std::string& strSeenDir, const std::string& strToSeeDir)
+{
     return nList == 0 ? strSeenDir : strToSeeDir;
 }
 
-bool ReadCommentFile(const std::string& strDir, const std::string& strOriginalTitle,
-                     std::string& strText) {
+bool ReadCommentFile(const std::string& strDir, const std::string& strOriginalTitle, std::string& strText)
+{
     std::string strPath;
     if (!CommentFilePath(strDir, strOriginalTitle, strPath)) {
         return false;
@@ -58,8 +58,8 @@ bool ReadCommentFile(const std::string& strDir, const std::string& strOriginalTi
     return true;
 }
 
-bool WriteCommentFile(const std::string& strDir, const std::string& strOriginalTitle,
-                      const std::string& strText) {
+bool WriteCommentFile(const std::string& strDir, const std::string& strOriginalTitle, const std::string& strText)
+{
     std::string strPath;
     if (!CommentFilePath(strDir, strOriginalTitle, strPath)) {
         return false;
@@ -77,7 +77,8 @@ bool WriteCommentFile(const std::string& strDir, const std::string& strOriginalT
     return file.Open() && file.Write(strBytes) && file.Commit();
 }
 
-void RemoveCommentFile(const std::string& strDir, const std::string& strOriginalTitle) {
+void RemoveCommentFile(const std::string& strDir, const std::string& strOriginalTitle)
+{
     std::string strPath;
     if (CommentFilePath(strDir, strOriginalTitle, strPath)) {
         // unlink rather than remove: a directory that happens to carry the

@@ -11,9 +11,8 @@
 // that block, and SetTexts replaces all six at once.
 class CFilm {
 public:
-    CFilm(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
-          std::string strYear, std::string strDirector, std::string strCast, int nRating,
-          int nViewings);
+    CFilm(std::string strOriginalTitle, std::string strTitle, std::string strCountry, std::string strYear,
+          std::string strDirector, std::string strCast, int nRating, int nViewings);
     CFilm(FilmTexts texts, int nRating, int nViewings);
     CFilm(const CFilm& other);
     CFilm& operator=(const CFilm& other);
@@ -50,9 +49,8 @@ private:
 // first and then the node.
 class CFilmNode {
 public:
-    CFilmNode(std::string strOriginalTitle, std::string strTitle, std::string strCountry,
-              std::string strYear, std::string strDirector, std::string strCast, int nRating,
-              int nViewings);
+    CFilmNode(std::string strOriginalTitle, std::string strTitle, std::string strCountry, std::string strYear,
+              std::string strDirector, std::string strCast, int nRating, int nViewings);
     CFilmNode(FilmTexts texts, int nRating, int nViewings);
     virtual ~CFilmNode();
 
@@ -69,11 +67,13 @@ public:
 // Walks a list a few nodes ahead of a loop, asking for their films' texts.
 class CFilmTextsLookAhead {
 public:
-    explicit CFilmTextsLookAhead(const CFilmNode* pHead) : m_pAhead(pHead) {
+    explicit CFilmTextsLookAhead(const CFilmNode* pHead) : m_pAhead(pHead)
+    {
         for (int i = 0; i < kDistance && m_pAhead != nullptr; ++i) Step();
     }
     // Called once for each node the loop takes.
-    void Step() {
+    void Step()
+    {
         if (m_pAhead != nullptr) {
             m_pAhead->m_pFilm->PrefetchTexts();
             m_pAhead = m_pAhead->m_pNext;

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-int CompareTitles(std::string_view a, std::string_view b) {
+int CompareTitles(std::string_view a, std::string_view b)
+{
     // std::char_traits<char>::compare works like memcmp, on unsigned bytes,
     // and over the whole text, so a NUL byte inside a title is compared as
     // the byte it is rather than ending the text.
@@ -11,12 +12,14 @@ int CompareTitles(std::string_view a, std::string_view b) {
 
 namespace {
 
-void DestroyNode(CFilmNode* pNode) {
+void DestroyNode(CFilmNode* pNode)
+{
     delete pNode->m_pFilm;
     delete pNode;
 }
 
-CFilmNode* FindFirst(CFilmNode* pHead, const std::string& strKey) {
+CFilmNode* FindFirst(CFilmNode* pHead, const std::string& strKey)
+{
     for (CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
         if (p->m_pFilm->m_strOriginalTitle == strKey) {
             return p;
@@ -27,12 +30,11 @@ CFilmNode* FindFirst(CFilmNode* pHead, const std::string& strKey) {
 
 }  // namespace
 
-CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::string strTitle,
-                        std::string strCountry, std::string strYear, std::string strDirector,
-                        std::string strCast, int nRating, int nViewings) {
-    auto* pNew = new CFilmNode(std::move(strOriginalTitle), std::move(strTitle),
-                               std::move(strCountry), std::move(strYear),
-                               std::move(strDirector), std::move(strCast), nRating, nViewings);
+CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::string strTitle, std::string strCountry,
+                        std::string strYear, std::string strDirector, std::string strCast, int nRating, int nViewings)
+{
+    auto* pNew = new CFilmNode(std::move(strOriginalTitle), std::move(strTitle), std::move(strCountry),
+                               std::move(strYear), std::move(strDirector), std::move(strCast), nRating, nViewings);
     const std::string_view strKey = pNew->m_pFilm->m_strOriginalTitle;
 
     // Step past every film whose title is greater; the new film goes before
@@ -52,7 +54,8 @@ CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::str
     return pHead;
 }
 
-CFilmNode* RemoveFilm(CFilmNode* pHead, std::string strOriginalTitle) {
+CFilmNode* RemoveFilm(CFilmNode* pHead, std::string strOriginalTitle)
+{
     CFilmNode* pPrev = nullptr;
     for (CFilmNode* p = pHead; p != nullptr; pPrev = p, p = p->m_pNext) {
         if (p->m_pFilm->m_strOriginalTitle == strOriginalTitle) {
@@ -68,9 +71,10 @@ CFilmNode* RemoveFilm(CFilmNode* pHead, std::string strOriginalTitle) {
     return pHead;
 }
 
-int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitle,
-               std::string strTitle, std::string strCountry, std::string strYear,
-               std::string strDirector, std::string strCast, int nRating, int nViewings) {
+int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitle, std::string strTitle,
+               std::string strCountry, std::string strYear, std::string strDirector, std::string strCast, int nRating,
+               int nViewings)
+{
     CFilmNode* pNode = FindFirst(pHead, strKey);
     if (pNode == nullptr) {
         return 0;
@@ -80,18 +84,19 @@ int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitl
     // The texts go into a block of their own: a row that shows the film
     // keeps the former block, so it goes on showing the former texts.
     CFilm& film = *pNode->m_pFilm;
-    film.SetTexts(
-        FilmTexts({strOriginalTitle, strTitle, strCountry, strYear, strDirector, strCast}));
+    film.SetTexts(FilmTexts({strOriginalTitle, strTitle, strCountry, strYear, strDirector, strCast}));
     film.m_nRating = nRating;
     film.m_nViewings = nViewings;
     return 1;
 }
 
-int ContainsFilm(CFilmNode* pHead, std::string strOriginalTitle) {
+int ContainsFilm(CFilmNode* pHead, std::string strOriginalTitle)
+{
     return FindFirst(pHead, strOriginalTitle) != nullptr ? 1 : 0;
 }
 
-CFilmNode* FreeList(CFilmNode* pHead) {
+CFilmNode* FreeList(CFilmNode* pHead)
+{
     CFilmTextsLookAhead ahead(pHead);
     while (pHead != nullptr) {
         ahead.Step();

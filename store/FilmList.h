@@ -17,12 +17,11 @@ inline constexpr int kToSeeList = 1;
 // prefix before the longer text (negative, 0 or positive as strcmp).
 int CompareTitles(std::string_view a, std::string_view b);
 
-CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::string strTitle,
-                        std::string strCountry, std::string strYear, std::string strDirector,
-                        std::string strCast, int nRating, int nViewings);
+CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::string strTitle, std::string strCountry,
+                        std::string strYear, std::string strDirector, std::string strCast, int nRating, int nViewings);
 CFilmNode* RemoveFilm(CFilmNode* pHead, std::string strOriginalTitle);
-int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitle,
-               std::string strTitle, std::string strCountry, std::string strYear,
-               std::string strDirector, std::string strCast, int nRating, int nViewings);
+int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitle, std::string strTitle,
+               std::string strCountry, std::string strYear, std::string strDirector, std::string strCast, int nRating,
+               int nViewings);
 int ContainsFilm(CFilmNode* pHead, std::string strOriginalTitle);
 CFilmNode* FreeList(CFilmNode* pHead);

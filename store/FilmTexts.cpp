@@ -2,9 +2,9 @@
 
 #include "TextArena.h"
 
+#include <cstring>
 #include <new>
 #include <ostream>
-#include <cstring>
 #include <utility>
 
 namespace {

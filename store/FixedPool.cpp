@@ -25,10 +25,12 @@ constexpr std::size_t kChunkBytes = 1 << 20;
 FixedPool::FixedPool(std::size_t nSize)
     // Slots keep the alignment of a pointer, which is all the film
     // classes need; a larger one would round a 72-byte film up to 80.
-    : m_nSize((std::max(nSize, sizeof(FreeSlot)) + alignof(FreeSlot) - 1) / alignof(FreeSlot) *
-              alignof(FreeSlot)) {}
+    : m_nSize((std::max(nSize, sizeof(FreeSlot)) + alignof(FreeSlot) - 1) / alignof(FreeSlot) * alignof(FreeSlot))
+{
+}
 
-void* FixedPool::Allocate() {
+void* FixedPool::Allocate()
+{
     if constexpr (kOwnAllocations) {
         return ::operator new(m_nSize);
     }
@@ -44,7 +46,8 @@ void* FixedPool::Allocate() {
     return std::exchange(m_pNext, m_pNext + m_nSize);
 }
 
-void FixedPool::Deallocate(void* p) noexcept {
+void FixedPool::Deallocate(void* p) noexcept
+{
     if constexpr (kOwnAllocations) {
         ::operator delete(p);
         return;

@@ -64,8 +64,8 @@ std::optional<int> ReadViewingsNumber(std::string_view strIdentifier)
     return static_cast<int>(bNegative ? -nValue : nValue);
 }
 
-CFilmMatcher::CFilmMatcher(const SearchFields& fields, const std::string& strIdentifier,
-                           int nSearchType, int nRatingCode)
+CFilmMatcher::CFilmMatcher(const SearchFields& fields, const std::string& strIdentifier, int nSearchType,
+                           int nRatingCode)
     : m_fields(fields),
       m_bApproximate(nSearchType == 1),
       m_strNeedle(strIdentifier),
@@ -88,11 +88,8 @@ bool CFilmMatcher::Matches(const CFilm& film) const
     // Each field decides alone, so the first that matches settles the film:
     // testing the rest could not change whether it counts, only how often.
     return (m_fields.bOriginalTitle && TextMatches(film.m_strOriginalTitle)) ||
-           (m_fields.bTitle && TextMatches(film.m_strTitle)) ||
-           (m_fields.bCountry && TextMatches(film.m_strCountry)) ||
-           (m_fields.bYear && TextMatches(film.m_strYear)) ||
-           (m_fields.bDirector && TextMatches(film.m_strDirector)) ||
-           (m_fields.bCast && TextMatches(film.m_strCast)) ||
-           (m_fields.bRating && film.m_nRating == m_nRatingCode) ||
+           (m_fields.bTitle && TextMatches(film.m_strTitle)) || (m_fields.bCountry && TextMatches(film.m_strCountry)) ||
+           (m_fields.bYear && TextMatches(film.m_strYear)) || (m_fields.bDirector && TextMatches(film.m_strDirector)) ||
+           (m_fields.bCast && TextMatches(film.m_strCast)) || (m_fields.bRating && film.m_nRating == m_nRatingCode) ||
            (m_fields.bViewings && m_nViewings && film.m_nViewings == *m_nViewings);
 }

@@ -34,8 +34,7 @@ struct SearchFields {
 class CFilmMatcher {
 public:
     // nRatingCode is the identifier's rating code (the caller's TextToRating).
-    CFilmMatcher(const SearchFields& fields, const std::string& strIdentifier, int nSearchType,
-                 int nRatingCode);
+    CFilmMatcher(const SearchFields& fields, const std::string& strIdentifier, int nSearchType, int nRatingCode);
 
     // True when at least one chosen field of the film matches.
     bool Matches(const CFilm& film) const;

@@ -35,7 +35,8 @@ char* g_pEnd = nullptr;
 
 RegionHeader& Header(char* pRegion) { return *reinterpret_cast<RegionHeader*>(pRegion); }
 
-char* NewRegion(std::size_t nBytes) {
+char* NewRegion(std::size_t nBytes)
+{
     auto* pRegion = static_cast<char*>(::operator new(nBytes, kRegionAlign));
     ::new (pRegion) RegionHeader{0, 0};
     return pRegion;
@@ -47,7 +48,8 @@ void DeleteRegion(char* pRegion) { ::operator delete(pRegion, kRegionAlign); }
 
 namespace TextArena {
 
-void* Allocate(std::size_t nBytes) {
+void* Allocate(std::size_t nBytes)
+{
     if constexpr (kOwnAllocations) {
         return ::operator new(nBytes);
     }
@@ -72,7 +74,8 @@ void* Allocate(std::size_t nBytes) {
     return pBlock;
 }
 
-void Free(void* pBlock) noexcept {
+void Free(void* pBlock) noexcept
+{
     if constexpr (kOwnAllocations) {
         ::operator delete(pBlock);
         return;

@@ -1,17 +1,18 @@
 #include "TextFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr std::size_t kBufferSize = 256 * 1024;
 }
 
-TextFileReader::TextFileReader(const std::string& strPath) {
+TextFileReader::TextFileReader(const std::string& strPath)
+{
     // Without O_NONBLOCK a FIFO at the path would hang the program in
     // open(); a device would feed it endless bytes. Only regular files are
     // read, then blocking as usual.
@@ -20,7 +21,7 @@ TextFileReader::TextFileReader(const std::string& strPath) {
         m_nOpenError = errno;
         return;
     }
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         m_nOpenError = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
@@ -32,13 +33,15 @@ TextFileReader::TextFileReader(const std::string& strPath) {
     m_buffer.resize(kBufferSize);
 }
 
-TextFileReader::~TextFileReader() {
+TextFileReader::~TextFileReader()
+{
     if (m_fd >= 0) {
         ::close(m_fd);
     }
 }
 
-bool TextFileReader::Refill() {
+bool TextFileReader::Refill()
+{
     if (m_fd < 0 || m_bEof || m_bError) {
         return false;
     }
@@ -64,7 +67,8 @@ bool TextFileReader::Refill() {
     }
 }
 
-bool TextFileReader::Ensure(std::size_t n) {
+bool TextFileReader::Ensure(std::size_t n)
+{
     while (m_nEnd - m_nPos < n) {
         if (!Refill()) {
             return false;
@@ -73,14 +77,16 @@ bool TextFileReader::Ensure(std::size_t n) {
     return true;
 }
 
-bool TextFileReader::ReadMore() {
+bool TextFileReader::ReadMore()
+{
     if (m_nPos == 0 && m_nEnd == m_buffer.size()) {
         m_buffer.resize(m_buffer.size() * 2);  // a line longer than the buffer
     }
     return Refill();
 }
 
-int TextFileReader::Get() {
+int TextFileReader::Get()
+{
     const int c = Peek();
     if (c == '\n' && m_buffer[m_nPos] == '\r') {
         m_nPos += 2;
@@ -90,7 +96,8 @@ int TextFileReader::Get() {
     return c;
 }
 
-int TextFileReader::Peek() {
+int TextFileReader::Peek()
+{
     if (!Ensure(1)) {
         return EOF;
     }
@@ -101,7 +108,8 @@ int TextFileReader::Peek() {
     return static_cast<unsigned char>(c);
 }
 
-bool TextFileReader::ReadLine(std::string& strLine) {
+bool TextFileReader::ReadLine(std::string& strLine)
+{
     strLine.clear();
     bool bReadAny = false;
     while (Ensure(1)) {
@@ -126,7 +134,8 @@ bool TextFileReader::ReadLine(std::string& strLine) {
     return bReadAny;
 }
 
-std::string TextFileReader::ReadAll() {
+std::string TextFileReader::ReadAll()
+{
     std::string text;
     while (Ensure(1)) {
         text.append(m_buffer.data() + m_nPos, m_nEnd - m_nPos);
@@ -144,7 +153,8 @@ std::string TextFileReader::ReadAll() {
     return text;
 }
 
-void AppendTextMode(std::string& out, std::string_view text) {
+void AppendTextMode(std::string& out, std::string_view text)
+{
     while (!text.empty()) {
         const std::size_t nLf = text.find('\n');
         if (nLf == std::string_view::npos) {

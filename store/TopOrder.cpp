@@ -7,14 +7,10 @@
 #include <utility>
 
 namespace {
-int KeyOf(const CFilm& film, int nCriterion)
-{
-    return nCriterion == kTopByRating ? film.m_nRating : film.m_nViewings;
-}
+int KeyOf(const CFilm& film, int nCriterion) { return nCriterion == kTopByRating ? film.m_nRating : film.m_nViewings; }
 }  // namespace
 
-std::vector<const CFilm*> TopInsertionOrder(const CFilmNode* pSeenList, int nCriterion,
-                                            int nMaxViewings)
+std::vector<const CFilm*> TopInsertionOrder(const CFilmNode* pSeenList, int nCriterion, int nMaxViewings)
 {
     if (nCriterion != kTopByRating && nCriterion != kTopByViewings) return {};
     const int nMaxKey = nCriterion == kTopByRating ? kBestRating : nMaxViewings;
@@ -51,8 +47,7 @@ std::vector<const CFilm*> TopInsertionOrder(const CFilmNode* pSeenList, int nCri
         const int nKey = KeyOf(*pNode->m_pFilm, nCriterion);
         if (nKey >= 0 && nKey <= nMaxKey) keyed.emplace_back(nKey, pNode->m_pFilm);
     }
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     order.reserve(keyed.size());
     for (const auto& entry : keyed) order.push_back(entry.second);
     return order;

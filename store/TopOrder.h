@@ -14,5 +14,4 @@ inline constexpr int kTopByViewings = 1;
 // in list order. The rows thus read best first, and within one key in the
 // reverse of the list's order. Films whose key lies outside the range are
 // left out; any other criterion gives no film.
-std::vector<const CFilm*> TopInsertionOrder(const CFilmNode* pSeenList, int nCriterion,
-                                            int nMaxViewings);
+std::vector<const CFilm*> TopInsertionOrder(const CFilmNode* pSeenList, int nCriterion, int nMaxViewings);

@@ -10,7 +10,8 @@
 
 using Fields = std::vector<std::string>;
 
-TEST(CsvTest, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
+TEST(CsvTest, QuotedFieldsHoldCommasQuotesAndLineBreaks)
+{
     const std::string text = std::string(kUtf8Bom) +
                              "a,b,c\r\n"
                              "\"x, y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n"
@@ -29,7 +30,8 @@ TEST(CsvTest, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
     EXPECT_EQ(records[3].nLine, 6);
 }
 
-TEST(CsvTest, RefusalsNameTheLine) {
+TEST(CsvTest, RefusalsNameTheLine)
+{
     const auto lineOf = [](const std::string& text) {
         try {
             ParseCsv(text, "t.csv");
@@ -45,7 +47,8 @@ TEST(CsvTest, RefusalsNameTheLine) {
     EXPECT_THROW(CsvTable("a,b\n1,2\n", "t.csv").RequireColumns({"b", "c"}), InputRefused);
 }
 
-TEST(CsvTest, ColumnsAreFoundByName) {
+TEST(CsvTest, ColumnsAreFoundByName)
+{
     const CsvTable table("Year, Title ,Year\n1999,Solaris\n", "t.csv");
     ASSERT_EQ(table.Records().size(), 1u);
     const CsvRecord& record = table.Records()[0];
@@ -57,7 +60,8 @@ TEST(CsvTest, ColumnsAreFoundByName) {
 
 // Whatever bytes the fields hold, what the writer writes parses back to
 // the same fields.
-TEST(CsvTest, WrittenRecordsParseBack) {
+TEST(CsvTest, WrittenRecordsParseBack)
+{
     std::mt19937 random(16);
     const std::string alphabet = "ab ,\"\r\n\t\xC3\xA9";
     std::vector<Fields> written;

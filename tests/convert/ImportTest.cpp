@@ -1,13 +1,13 @@
 #include "CatalogueFolder.h"
 #include "CodePage.h"
 #include "CommentFile.h"
+#include "FileBytes.h"
 #include "FilmList.h"
 #include "ImdbImport.h"
 #include "ImportPlan.h"
 #include "InputRefused.h"
 #include "LetterboxdImport.h"
 #include "Rating.h"
-#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +18,9 @@
 
 namespace {
 
-IncomingFilm Film(const std::string& strTitle, TargetList list, std::optional<int> rating = {},
-                  int nViewings = 1, const std::string& strComment = {}) {
+IncomingFilm Film(const std::string& strTitle, TargetList list, std::optional<int> rating = {}, int nViewings = 1,
+                  const std::string& strComment = {})
+{
     IncomingFilm film;
     film.strFile = "in.csv";
     film.nLine = 2;
@@ -31,7 +32,8 @@ IncomingFilm Film(const std::string& strTitle, TargetList list, std::optional<in
     return film;
 }
 
-const CFilm* Find(const CFilmNode* pHead, const std::string& strAnsiTitle) {
+const CFilm* Find(const CFilmNode* pHead, const std::string& strAnsiTitle)
+{
     for (; pHead != nullptr; pHead = pHead->m_pNext) {
         if (pHead->m_pFilm->m_strOriginalTitle == strAnsiTitle) {
             return pHead->m_pFilm;
@@ -42,7 +44,8 @@ const CFilm* Find(const CFilmNode* pHead, const std::string& strAnsiTitle) {
 
 }  // namespace
 
-TEST(ImdbImportTest, OriginalTitleWhenPresentAndRatingsToWords) {
+TEST(ImdbImportTest, OriginalTitleWhenPresentAndRatingsToWords)
+{
     const std::vector<IncomingFilm> films = ReadImdbExport(
         "Const,Title,Original Title,Year,Directors,Your Rating\n"
         "tt1,Grădina,Der Garten,1980,\"A, B\",7\n"
@@ -70,7 +73,8 @@ TEST(ImdbImportTest, OriginalTitleWhenPresentAndRatingsToWords) {
     EXPECT_THROW(ReadImdbExport("Const,Name\ntt1,A\n", "r.csv"), InputRefused);
 }
 
-TEST(LetterboxdImportTest, RatingsDiaryAndReviewsMakeOneFilm) {
+TEST(LetterboxdImportTest, RatingsDiaryAndReviewsMakeOneFilm)
+{
     const std::map<std::string, std::string> files = {
         {"watched.csv", "Date,Name,Year\n1,Alpha,2000\n2,Beta,2001\n"},
         {"ratings.csv", "Name,Year,Rating\nAlpha,2000,4\n"},
@@ -110,7 +114,8 @@ protected:
     CatalogueFolder m_folder;
 };
 
-TEST_F(ImportPlanTest, SkipsWhatIsThereAndMovesToSeeFilmsWithTheirNotes) {
+TEST_F(ImportPlanTest, SkipsWhatIsThereAndMovesToSeeFilmsWithTheirNotes)
+{
     m_folder.Load(false);
     {
         ImportPlan plan(m_folder, TextToRating("Bun"));
@@ -162,7 +167,8 @@ TEST_F(ImportPlanTest, SkipsWhatIsThereAndMovesToSeeFilmsWithTheirNotes) {
 
 // Titles go into the code page; a title that changes on the way is listed,
 // and the skip compares the stored form, so "★" and "?" are the same film.
-TEST_F(ImportPlanTest, ConvertedTitlesAreListed) {
+TEST_F(ImportPlanTest, ConvertedTitlesAreListed)
+{
     m_folder.Load(false);
     ImportPlan plan(m_folder, TextToRating("Bun"));
     plan.Add(Film("Stea \u2605 mare", TargetList::Seen, 0));
@@ -177,7 +183,8 @@ TEST_F(ImportPlanTest, ConvertedTitlesAreListed) {
     EXPECT_NE(Find(m_folder.m_pSeen, Utf8ToAnsi("Pădure")), nullptr);
 }
 
-TEST_F(ImportPlanTest, RefusesWhatTheArchiveCannotHoldAndArchivesThatDoNotReadWhole) {
+TEST_F(ImportPlanTest, RefusesWhatTheArchiveCannotHoldAndArchivesThatDoNotReadWhole)
+{
     m_folder.Load(false);
     ImportPlan plan(m_folder, TextToRating("Bun"));
     IncomingFilm broken = Film("Two\nlines", TargetList::Seen, 1);

@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(RatingScaleTest, TenPointsToWordsAndBack) {
-    const char* const kWordOfPoints[] = {"Slab", "Slab", "Mediocru", "Mediocru", "Bun", "Bun",
-                                         "Foarte bun", "Excelent", "Excelent", "Deosebit"};
+TEST(RatingScaleTest, TenPointsToWordsAndBack)
+{
+    const char* const kWordOfPoints[] = {"Slab", "Slab",       "Mediocru", "Mediocru", "Bun",
+                                         "Bun",  "Foarte bun", "Excelent", "Excelent", "Deosebit"};
     for (int nPoints = 1; nPoints <= 10; ++nPoints) {
         const std::optional<int> rating = RatingFromTenPoints(nPoints);
         ASSERT_TRUE(rating);
@@ -24,7 +25,8 @@ TEST(RatingScaleTest, TenPointsToWordsAndBack) {
     EXPECT_FALSE(TenPointsFromRating(TextToRating("De vazut")));
 }
 
-TEST(RatingScaleTest, StarsAreDoubledAndRoundedUp) {
+TEST(RatingScaleTest, StarsAreDoubledAndRoundedUp)
+{
     EXPECT_EQ(ParseStars("0.5"), 1);
     EXPECT_EQ(ParseStars("2.5"), 5);
     EXPECT_EQ(ParseStars("3"), 6);

@@ -12,7 +12,8 @@
 // The made-up catalogue of the fixtures, exported and parsed back: every
 // film is an entry holding its own values, and the fields declare the
 // types a Tellico collection needs to show them as choices and numbers.
-TEST(TellicoExportTest, EveryFilmIsAnEntryWithItsFields) {
+TEST(TellicoExportTest, EveryFilmIsAnEntryWithItsFields)
+{
     CatalogueFolder folder(CONVERT_FIXTURES "/catalogue");
     folder.Load(true);
     const std::string xml = WriteTellicoXml(folder);

@@ -12,19 +12,20 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
-#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <filesystem>
+#include <functional>
+#include <map>
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // Every file and folder under `root` with the content of each file.
-std::map<std::string, std::string> Snapshot(const std::string& root) {
+std::map<std::string, std::string> Snapshot(const std::string& root)
+{
     std::map<std::string, std::string> tree;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         const std::string name = fs::relative(entry.path(), root).string();
@@ -35,7 +36,8 @@ std::map<std::string, std::string> Snapshot(const std::string& root) {
 
 class CommentFaultTest : public ::testing::Test {
 protected:
-    CommentFaultTest() {
+    CommentFaultTest()
+    {
         // data/comments/filme holds a comment and a folder named like one;
         // data/comments/tosee is missing; files beside and above must stay.
         fs::create_directories(m_strSeen);
@@ -51,22 +53,23 @@ protected:
     const std::string m_strToSee = m_dir / "data/comments/tosee";
 };
 
-TEST_F(CommentFaultTest, NothingIsReadOrWrittenOutsideTheFolder) {
+TEST_F(CommentFaultTest, NothingIsReadOrWrittenOutsideTheFolder)
+{
     const auto before = Snapshot(m_dir.Path());
     struct Case {
         std::string dir;
         std::string title;
     };
     const std::vector<Case> cases = {
-        {m_strToSee, "Alien"},                    // the folder is missing
-        {m_strSeen, "Alien"},                     // the comment file is a folder
-        {m_strSeen, "..\\secret"},                // climbing out, either separator
+        {m_strToSee, "Alien"},      // the folder is missing
+        {m_strSeen, "Alien"},       // the comment file is a folder
+        {m_strSeen, "..\\secret"},  // climbing out, either separator
         {m_strSeen, "../secret"},
         {m_strSeen, "..\\..\\secret"},
         {m_strSeen, "Serii\\..\\..\\secret"},
-        {m_strSeen, "..\\filme\\Brazil"},         // out and back in is refused too
-        {m_strSeen, std::string("Brazil\0x", 8)}, // a NUL would cut the name
-        {m_strSeen, "Missing\\Brazil"},           // a subfolder that is not there
+        {m_strSeen, "..\\filme\\Brazil"},          // out and back in is refused too
+        {m_strSeen, std::string("Brazil\0x", 8)},  // a NUL would cut the name
+        {m_strSeen, "Missing\\Brazil"},            // a subfolder that is not there
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dir + " | " + c.title);
@@ -79,7 +82,8 @@ TEST_F(CommentFaultTest, NothingIsReadOrWrittenOutsideTheFolder) {
     }
 }
 
-TEST_F(CommentFaultTest, AFailedWriteKeepsTheOldComment) {
+TEST_F(CommentFaultTest, AFailedWriteKeepsTheOldComment)
+{
     const auto before = Snapshot(m_dir.Path());
     AtomicFileInjectWriteFault(1);
     EXPECT_FALSE(WriteCommentFile(m_strSeen, "Brazil", "new"));
@@ -94,7 +98,8 @@ TEST_F(CommentFaultTest, AFailedWriteKeepsTheOldComment) {
     EXPECT_EQ(ReadBytes(m_strSeen + "/Brazil.ctc"), "new\r\n");
 }
 
-TEST_F(CommentFaultTest, AFifoOrADeviceIsNotReadAndDoesNotHang) {
+TEST_F(CommentFaultTest, AFifoOrADeviceIsNotReadAndDoesNotHang)
+{
     // Opening a FIFO for reading would wait for a writer for ever; a device
     // would feed the reader endless bytes.
     ASSERT_EQ(::mkfifo((m_strSeen + "/Fifo.ctc").c_str(), 0644), 0);
@@ -114,7 +119,8 @@ namespace {
 
 // Runs `body` in a child process as an ordinary user (nobody), where the
 // permission bits count; false when this test cannot change user.
-bool RunAsOrdinaryUser(const std::function<bool()>& body) {
+bool RunAsOrdinaryUser(const std::function<bool()>& body)
+{
     const pid_t pid = ::fork();
     if (pid == 0) {
         const bool bSwitched = ::setgid(65534) == 0 && ::setuid(65534) == 0;
@@ -126,7 +132,8 @@ bool RunAsOrdinaryUser(const std::function<bool()>& body) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST(CommentPermissionTest, FilesTheUserMayNotReadOrWriteAreNeverReplaced) {
+TEST(CommentPermissionTest, FilesTheUserMayNotReadOrWriteAreNeverReplaced)
+{
     if (::geteuid() != 0) {
         GTEST_SKIP() << "needs root to become an ordinary user";
     }

@@ -11,14 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <random>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -26,12 +26,13 @@ constexpr int kFilms = 100000;
 
 // kFilms films in descending order of title, each text marked with `tag` so
 // that two generations differ in every record.
-void MakeList(OwnedList& list, const std::string& tag) {
+void MakeList(OwnedList& list, const std::string& tag)
+{
     char title[32];
     for (int i = 0; i < kFilms; ++i) {
         std::snprintf(title, sizeof title, "Film %06d", i);
-        auto* pNode = new CFilmNode(title, tag + " titlu " + title, "Romania", "1965",
-                                    "Regizor " + tag, "Actor unu, Actor doi, " + tag, i % 5 + 1, i % 7);
+        auto* pNode = new CFilmNode(title, tag + " titlu " + title, "Romania", "1965", "Regizor " + tag,
+                                    "Actor unu, Actor doi, " + tag, i % 5 + 1, i % 7);
         list.PushFront(pNode);
     }
 }
@@ -39,7 +40,8 @@ void MakeList(OwnedList& list, const std::string& tag) {
 // Names in the folder other than the archive, its backup and the hidden
 // temporary files of a replacement (".cinetrove-XXXXXX"), which the program
 // never opens.
-std::vector<std::string> StrayEntries(const TempDir& dir) {
+std::vector<std::string> StrayEntries(const TempDir& dir)
+{
     std::vector<std::string> stray;
     for (const std::string& name : dir.Entries()) {
         if (name != "filme.cta" && name != "filme.cta~" && !IsAtomicFileTemporary(name)) {
@@ -51,17 +53,20 @@ std::vector<std::string> StrayEntries(const TempDir& dir) {
 
 class SaveFaultTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         s_pOld = new OwnedList;
         s_pNew = new OwnedList;
         MakeList(*s_pOld, "vechi");
         MakeList(*s_pNew, "nou");
     }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         delete s_pOld;
         delete s_pNew;
     }
-    ~SaveFaultTest() override {
+    ~SaveFaultTest() override
+    {
         AtomicFileInjectWriteFault(0);
         AtomicFileInjectSyncFault(false);
     }
@@ -75,7 +80,8 @@ protected:
 OwnedList* SaveFaultTest::s_pOld = nullptr;
 OwnedList* SaveFaultTest::s_pNew = nullptr;
 
-TEST_F(SaveFaultTest, DiskFullAtAnyWriteLeavesTheOldArchiveAndItsBackup) {
+TEST_F(SaveFaultTest, DiskFullAtAnyWriteLeavesTheOldArchiveAndItsBackup)
+{
     ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->Head(), kFilms));
     const std::string strBackup = ReadBytes(m_strPath);
     ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->Head(), kFilms));
@@ -94,8 +100,8 @@ TEST_F(SaveFaultTest, DiskFullAtAnyWriteLeavesTheOldArchiveAndItsBackup) {
         ASSERT_EQ(m_dir.Entries(), (std::set<std::string>{"filme.cta", "filme.cta~"}));
     }
     AtomicFileInjectWriteFault(0);
-    std::printf("a full disk at each of the %d writes of a %zu-byte archive: the old one kept\n",
-                nWrite - 1, strOld.size());
+    std::printf("a full disk at each of the %d writes of a %zu-byte archive: the old one kept\n", nWrite - 1,
+                strOld.size());
     EXPECT_GT(nWrite, 10);  // the save really took many writes
     // The save that got through replaced the archive and kept the old one.
     EXPECT_EQ(ReadBytes(m_strPath + "~"), strOld);
@@ -108,7 +114,8 @@ TEST_F(SaveFaultTest, DiskFullAtAnyWriteLeavesTheOldArchiveAndItsBackup) {
     EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{"filme.cta", "filme.cta~"}));
 }
 
-TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole) {
+TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole)
+{
     ASSERT_TRUE(WriteArchive(m_strPath, s_pNew->Head(), kFilms));
     const std::string strNew = ReadBytes(m_strPath);
     ASSERT_TRUE(WriteArchive(m_strPath, s_pOld->Head(), kFilms));
@@ -177,8 +184,10 @@ TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole) {
             }
         }
     }
-    std::printf("%d helpers killed while saving, %d had finished; %d times the old archive, "
-                "%d times the new one\n", nKilled, nFinished, nKept, nReplaced);
+    std::printf(
+        "%d helpers killed while saving, %d had finished; %d times the old archive, "
+        "%d times the new one\n",
+        nKilled, nFinished, nKept, nReplaced);
     EXPECT_GE(nKilled, 50);
     EXPECT_GT(nKept, 0);
     EXPECT_GT(nReplaced, 0);

@@ -6,13 +6,13 @@
 #include "ListRowSource.h"
 #include "ToolBarCtrl.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <map>
@@ -142,9 +142,16 @@ TEST_F(Dialogs, MultiLineEditKeepsNoBreakSpacesLoadedAndTyped)
     TestDlg dlg;
     Run(dlg, [&](CDialog& d) {
         CEdit& memo = static_cast<TestDlg*>(&d)->m_editMemo;
-        memo.SetWindowText("a\xA0" "b\r\nc");
-        automation::TypeText(d, 12, "\xC2\xA0" "d\n");
-        EXPECT_EQ(memo.GetWindowText(), "\xA0" "d\r\na\xA0" "b\r\nc");
+        memo.SetWindowText(
+            "a\xA0"
+            "b\r\nc");
+        automation::TypeText(d, 12,
+                             "\xC2\xA0"
+                             "d\n");
+        EXPECT_EQ(memo.GetWindowText(),
+                  "\xA0"
+                  "d\r\na\xA0"
+                  "b\r\nc");
     });
 }
 
@@ -197,36 +204,36 @@ TEST_F(Dialogs, SharedRowsHoldTheirKeysUntilTheyGo)
     static const int kA = 0, kB = 0;
     const CountingRowSource source({{&kA, {"a0", "a1"}}, {&kB, {"b0", "b1"}}});
     {
-    TestDlg dlg;
-    Run(dlg, [&](CDialog& d) {
-        CListCtrl& list = static_cast<TestDlg*>(&d)->m_list;
-        list.InsertColumn(0, "A", LVCFMT_LEFT, 50);
-        list.InsertColumn(1, "B", LVCFMT_LEFT, 50);
-        list.InsertItem(0, "old");
-        list.SetSharedRows(source, {{&kA, 1}, {&kB, 2}, {&kA, 3}});
-        ASSERT_EQ(list.GetItemCount(), 3);
-        EXPECT_EQ(list.GetItemText(0, 0), "a0/1");
-        EXPECT_EQ(list.GetItemText(1, 1), "b1/2");
-        EXPECT_EQ(list.GetItemText(1, 2), "");  // no such column
-        EXPECT_EQ(source.Holders(&kA), 2);
+        TestDlg dlg;
+        Run(dlg, [&](CDialog& d) {
+            CListCtrl& list = static_cast<TestDlg*>(&d)->m_list;
+            list.InsertColumn(0, "A", LVCFMT_LEFT, 50);
+            list.InsertColumn(1, "B", LVCFMT_LEFT, 50);
+            list.InsertItem(0, "old");
+            list.SetSharedRows(source, {{&kA, 1}, {&kB, 2}, {&kA, 3}});
+            ASSERT_EQ(list.GetItemCount(), 3);
+            EXPECT_EQ(list.GetItemText(0, 0), "a0/1");
+            EXPECT_EQ(list.GetItemText(1, 1), "b1/2");
+            EXPECT_EQ(list.GetItemText(1, 2), "");  // no such column
+            EXPECT_EQ(source.Holders(&kA), 2);
 
-        // A row put in by itself: the shared rows keep what they showed.
-        list.InsertItem(1, "new");
-        EXPECT_EQ(source.Holders(&kA), 0);
-        ASSERT_EQ(list.GetItemCount(), 4);
-        EXPECT_EQ(list.GetItemText(0, 0), "a0/1");
-        EXPECT_EQ(list.GetItemText(1, 0), "new");
-        EXPECT_EQ(list.GetItemText(3, 1), "a1/3");
+            // A row put in by itself: the shared rows keep what they showed.
+            list.InsertItem(1, "new");
+            EXPECT_EQ(source.Holders(&kA), 0);
+            ASSERT_EQ(list.GetItemCount(), 4);
+            EXPECT_EQ(list.GetItemText(0, 0), "a0/1");
+            EXPECT_EQ(list.GetItemText(1, 0), "new");
+            EXPECT_EQ(list.GetItemText(3, 1), "a1/3");
 
-        list.SetSharedRows(source, {{&kB, 4}});
-        EXPECT_EQ(list.GetItemCount(), 1);
-        EXPECT_EQ(source.Holders(&kB), 1);
-        list.DeleteAllItems();
-        EXPECT_EQ(source.Holders(&kB), 0);
-        list.SetSharedRows(source, {{&kA, 5}, {&kB, 6}});
-        automation::SelectRows(d, {1});
-        EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
-    });
+            list.SetSharedRows(source, {{&kB, 4}});
+            EXPECT_EQ(list.GetItemCount(), 1);
+            EXPECT_EQ(source.Holders(&kB), 1);
+            list.DeleteAllItems();
+            EXPECT_EQ(source.Holders(&kB), 0);
+            list.SetSharedRows(source, {{&kA, 5}, {&kB, 6}});
+            automation::SelectRows(d, {1});
+            EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+        });
     }
     // The list went with its window, and let go of its rows.
     EXPECT_EQ(source.Holders(&kA), 0);

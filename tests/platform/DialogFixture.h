@@ -73,4 +73,3 @@ protected:
 
     TestDriver driver;
 };
-

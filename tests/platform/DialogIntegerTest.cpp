@@ -19,8 +19,8 @@ TEST(DialogInteger, ReadsSignedNumbersBetweenBlanksAndTabs)
 
 TEST(DialogInteger, RefusesAnythingElseAndLeavesTheValue)
 {
-    for (const char* text : {"", "   ", "abc", "12abc", "1 2", "--1", "+", "- 1", "3.5", "0x10",
-                             "2147483648", "-2147483649", "99999999999999999999", "\n5", "5\n"}) {
+    for (const char* text : {"", "   ", "abc", "12abc", "1 2", "--1", "+", "- 1", "3.5", "0x10", "2147483648",
+                             "-2147483649", "99999999999999999999", "\n5", "5\n"}) {
         int value = 42;
         EXPECT_FALSE(ParseDialogInteger(text, value)) << '"' << text << '"';
         EXPECT_EQ(value, 42) << '"' << text << '"';

@@ -3,6 +3,7 @@
 #include "FileDialog.h"
 #include "Wnd.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -71,25 +71,28 @@ TEST(MessageBox, QuestionsAnswerWithTheButtonPressed)
     };
 
     QStringList shown;
-    EXPECT_EQ(ask(MB_YESNOCANCEL, [&](QWidget* box) {
-                  shown = labels(box);
-                  click(QStringLiteral("Nu"))(box);
-              }),
+    EXPECT_EQ(ask(MB_YESNOCANCEL,
+                  [&](QWidget* box) {
+                      shown = labels(box);
+                      click(QStringLiteral("Nu"))(box);
+                  }),
               IDNO);
     EXPECT_EQ(shown, (QStringList{"Da", "Nu", "Anulare"}));
     EXPECT_EQ(ask(MB_YESNOCANCEL, click(QStringLiteral("Da"))), IDYES);
     EXPECT_EQ(ask(MB_YESNOCANCEL, click(QStringLiteral("Anulare"))), IDCANCEL);
     EXPECT_EQ(ask(MB_YESNOCANCEL, escape), IDCANCEL);
-    EXPECT_EQ(ask(MB_YESNO, [&](QWidget* box) {
-                  shown = labels(box);
-                  escape(box);
-              }),
+    EXPECT_EQ(ask(MB_YESNO,
+                  [&](QWidget* box) {
+                      shown = labels(box);
+                      escape(box);
+                  }),
               IDNO);
     EXPECT_EQ(shown, (QStringList{"Da", "Nu"}));
-    EXPECT_EQ(ask(MB_YESNO, [](QWidget* box) {
-                  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                  QApplication::sendEvent(box, &enter);
-              }),
+    EXPECT_EQ(ask(MB_YESNO,
+                  [](QWidget* box) {
+                      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                      QApplication::sendEvent(box, &enter);
+                  }),
               IDYES);
 }
 

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-const char* kHeader = "#define IDD_TEST 200\n#define IDC_NAME 1001\n#define IDC_KIND 1002\n"
-                      "#define IDR_MENU 300\n#define ID_SAVE 40001\n#define IDS_HELLO 7\n";
+const char* kHeader =
+    "#define IDD_TEST 200\n#define IDC_NAME 1001\n#define IDC_KIND 1002\n"
+    "#define IDR_MENU 300\n#define ID_SAVE 40001\n#define IDS_HELLO 7\n";
 const char* kScript = R"(#include "resource.h"
 // comment
 IDD_TEST DIALOGEX 0, 0, 120, 60

@@ -4,8 +4,8 @@
 // every result, count, film, order and the whole-file flag must agree.
 #include "Archive.h"
 
-#include "FilmList.h"
 #include "FileBytes.h"
+#include "FilmList.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +20,7 @@
 
 namespace {
 
-using FilmValues = std::tuple<std::string, std::string, std::string, std::string, std::string,
-                              std::string, int, int>;
+using FilmValues = std::tuple<std::string, std::string, std::string, std::string, std::string, std::string, int, int>;
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -36,7 +35,8 @@ public:
         bool bWhole = false;
     };
 
-    Result Read() {
+    Result Read()
+    {
         Result r;
         int nCount = 0;
         if (!Word("cinetrove") || !Word("quonwerk") || !Int(nCount) || nCount < 0) {
@@ -47,8 +47,7 @@ public:
         for (int i = 0; i < nCount && bComplete; ++i) {
             FilmValues f;
             auto& [o, t, c, y, d, a, rating, viewings] = f;
-            bComplete = Line(o) && Line(t) && Line(c) && Line(y) && Line(d) && Line(a) &&
-                        Int(rating) && Int(viewings);
+            bComplete = Line(o) && Line(t) && Line(c) && Line(y) && Line(d) && Line(a) && Int(rating) && Int(viewings);
             if (bComplete) {
                 SkipSpace();
                 r.films.push_back(f);
@@ -60,10 +59,12 @@ public:
     }
 
 private:
-    void SkipSpace() {
+    void SkipSpace()
+    {
         while (m_nPos < m_bytes.size() && IsSpace(m_bytes[m_nPos])) ++m_nPos;
     }
-    bool Word(std::string_view word) {
+    bool Word(std::string_view word)
+    {
         SkipSpace();
         std::size_t n = m_nPos;
         while (n < m_bytes.size() && !IsSpace(m_bytes[n])) ++n;
@@ -71,7 +72,8 @@ private:
         m_nPos = n;
         return bEqual;
     }
-    bool Int(int& nValue) {
+    bool Int(int& nValue)
+    {
         SkipSpace();
         bool bNegative = false;
         if (m_nPos < m_bytes.size() && (m_bytes[m_nPos] == '+' || m_bytes[m_nPos] == '-')) {
@@ -88,7 +90,8 @@ private:
         nValue = static_cast<int>(bNegative ? -n : n);
         return true;
     }
-    bool Line(std::string& strLine) {
+    bool Line(std::string& strLine)
+    {
         if (m_nPos >= m_bytes.size()) return false;
         const std::size_t nLf = m_bytes.find('\n', m_nPos);
         if (nLf == std::string_view::npos) {  // the last line, without its end
@@ -106,17 +109,19 @@ private:
     std::size_t m_nPos = 0;
 };
 
-std::vector<FilmValues> Values(const CFilmNode* pHead) {
+std::vector<FilmValues> Values(const CFilmNode* pHead)
+{
     std::vector<FilmValues> films;
     for (; pHead != nullptr; pHead = pHead->m_pNext) {
         const CFilm& f = *pHead->m_pFilm;
-        films.emplace_back(f.m_strOriginalTitle, f.m_strTitle, f.m_strCountry, f.m_strYear,
-                           f.m_strDirector, f.m_strCast, f.m_nRating, f.m_nViewings);
+        films.emplace_back(f.m_strOriginalTitle, f.m_strTitle, f.m_strCountry, f.m_strYear, f.m_strDirector,
+                           f.m_strCast, f.m_nRating, f.m_nViewings);
     }
     return films;
 }
 
-std::vector<FilmValues> InsertionOrder(const std::vector<FilmValues>& films) {
+std::vector<FilmValues> InsertionOrder(const std::vector<FilmValues>& films)
+{
     CFilmNode* pHead = nullptr;
     for (const auto& [o, t, c, y, d, a, r, v] : films) pHead = InsertSorted(pHead, o, t, c, y, d, a, r, v);
     std::vector<FilmValues> values = Values(pHead);
@@ -127,20 +132,25 @@ std::vector<FilmValues> InsertionOrder(const std::vector<FilmValues>& films) {
 // Archive-like bytes with the faults a hand-edited or damaged file has:
 // line ends of every kind, stray CRs, blank lines, numbers with signs, out
 // of range or followed by letters, a wrong count, a file cut anywhere.
-std::string HostileArchive(std::mt19937& rng, int nRecords, std::size_t nLongLine, bool bFaults = true) {
+std::string HostileArchive(std::mt19937& rng, int nRecords, std::size_t nLongLine, bool bFaults = true)
+{
     const auto pick = [&rng](std::initializer_list<std::string_view> items) {
         return std::string(items.begin()[rng() % items.size()]);
     };
     const auto text = [&]() {
         std::string s;
         const std::size_t n = rng() % 12;
-        for (std::size_t i = 0; i < n; ++i) s += pick({"a", "B", " ", "\t", "\r", "\xC3", std::string_view("\0", 1), "7", "-"});
+        for (std::size_t i = 0; i < n; ++i)
+            s += pick({"a", "B", " ", "\t", "\r", "\xC3", std::string_view("\0", 1), "7", "-"});
         return s;
     };
-    const auto lineEnd = [&]() { return rng() % 10 < 7 ? std::string("\r\n") : pick({"\n", "\r\r\n", "\n\n", "\r\n \r\n"}); };
+    const auto lineEnd = [&]() {
+        return rng() % 10 < 7 ? std::string("\r\n") : pick({"\n", "\r\r\n", "\n\n", "\r\n \r\n"});
+    };
     const auto number = [&]() {
         return !bFaults || rng() % 10 < 8 ? std::to_string(static_cast<int>(rng() % 7))
-                              : pick({"-5", "+7", "2147483647", "2147483648", "-2147483648", "-2147483649", "12a", "+", "", "0009"});
+                                          : pick({"-5", "+7", "2147483647", "2147483648", "-2147483648", "-2147483649",
+                                                  "12a", "+", "", "0009"});
     };
     std::string bytes = pick({"cinetrove\r\nquonwerk\r\n", " cinetrove quonwerk ", "cinetrove\r\nquonwerk\r\n"});
     bytes += std::to_string(rng() % 8 == 0 ? nRecords + static_cast<int>(rng() % 3) : nRecords) + lineEnd();
@@ -161,7 +171,8 @@ std::string HostileArchive(std::mt19937& rng, int nRecords, std::size_t nLongLin
 
 class ArchiveBlockReadTest : public ::testing::Test {
 protected:
-    void Check(const std::string& bytes, const std::string& strWhat) {
+    void Check(const std::string& bytes, const std::string& strWhat)
+    {
         WriteBytes(m_strFile, bytes);
         ArchiveContents contents;
         const ArchiveReadResult result = ReadArchive(m_strFile, contents);
@@ -180,7 +191,8 @@ protected:
     const std::string m_strFile = m_dir / "filme.cta";
 };
 
-TEST_F(ArchiveBlockReadTest, SmallHostileFilesReadAsLineByLine) {
+TEST_F(ArchiveBlockReadTest, SmallHostileFilesReadAsLineByLine)
+{
     std::mt19937 rng(15);
     for (int i = 0; i < 600; ++i) {
         Check(HostileArchive(rng, static_cast<int>(rng() % 6), 0), "case " + std::to_string(i));
@@ -190,7 +202,8 @@ TEST_F(ArchiveBlockReadTest, SmallHostileFilesReadAsLineByLine) {
 // Files larger than the reader's block, so that records, lines, numbers and
 // a CR LF pair fall across the ends of blocks; one line longer than a block;
 // the file cut short near its end now and then.
-TEST_F(ArchiveBlockReadTest, RecordsAcrossBlocksAndLinesLongerThanABlock) {
+TEST_F(ArchiveBlockReadTest, RecordsAcrossBlocksAndLinesLongerThanABlock)
+{
     std::mt19937 rng(1500);
     for (int i = 0; i < 12; ++i) {
         const std::size_t nLong = i % 3 == 0 ? 300000 + rng() % 700000 : 0;
@@ -201,10 +214,11 @@ TEST_F(ArchiveBlockReadTest, RecordsAcrossBlocksAndLinesLongerThanABlock) {
 // Titles longer than the prefix the sort keys on, many of them alike in
 // their first dozen bytes and some equal, in random order: the list must be
 // the one inserting them one by one gives.
-TEST_F(ArchiveBlockReadTest, LongTitlesAlikeInTheirFirstBytesSortAsWholeTitles) {
+TEST_F(ArchiveBlockReadTest, LongTitlesAlikeInTheirFirstBytesSortAsWholeTitles)
+{
     std::mt19937 rng(1215);
-    static const char* const kStarts[] = {"The Last Night", "The Last Nigh", "The Last Night of", "\xCEntoarcerea ",
-                                          "\xCEntoarcerea", "Ab"};
+    static const char* const kStarts[] = {"The Last Night",  "The Last Nigh",  "The Last Night of",
+                                          "\xCEntoarcerea ", "\xCEntoarcerea", "Ab"};
     static const char* const kEnds[] = {"", " 2", " 2 ", "\xFE", std::string_view("\0", 1).data(), "s", " of Iron"};
     std::string bytes;
     const int nFilms = 5000;

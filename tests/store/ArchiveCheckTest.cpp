@@ -1,8 +1,8 @@
 #include "ArchiveCheck.h"
 
 #include "Archive.h"
-#include "FilmList.h"
 #include "FileBytes.h"
+#include "FilmList.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,8 @@
 
 namespace {
 
-std::string Record(const std::string& strTitle, const std::string& strNumbers = "2 1") {
+std::string Record(const std::string& strTitle, const std::string& strNumbers = "2 1")
+{
     return strTitle + "\r\nT\r\nRO\r\n1999\r\nD\r\nC\r\n" + strNumbers + "\r\n";
 }
 
@@ -23,7 +24,8 @@ struct Checked {
     int nReadCount;
 };
 
-Checked Check(const std::string& bytes) {
+Checked Check(const std::string& bytes)
+{
     TempDir dir;
     const std::string strPath = dir / "filme.cta";
     WriteBytes(strPath, bytes);
@@ -39,7 +41,8 @@ Checked Check(const std::string& bytes) {
 
 // Each kind of fault is named by the line it is on, and the check agrees
 // with the program's reader on how many films read whole.
-TEST(ArchiveCheckTest, NamesTheLineAndWhatWasExpected) {
+TEST(ArchiveCheckTest, NamesTheLineAndWhatWasExpected)
+{
     struct Case {
         const char* pName;
         std::string bytes;
@@ -53,17 +56,15 @@ TEST(ArchiveCheckTest, NamesTheLineAndWhatWasExpected) {
         {"count", "cinetrove\r\nquonwerk\r\n\r\nzwei\r\n", 4, "a count", "zwei", 0},
         {"negative count", "cinetrove\r\nquonwerk\r\n-1\r\n", 3, "a count", "-1", 0},
         {"text line cut short", kHeader2 + Record("B") + "A\r\nT\r\n", 13, "a text line", "", 1},
-        {"text line after a last line without LF", kHeader2 + Record("B") + "A\r\nT", 13,
-         "a text line", "", 1},
+        {"text line after a last line without LF", kHeader2 + Record("B") + "A\r\nT", 13, "a text line", "", 1},
         {"numbers", kHeader2 + Record("B") + Record("A", "2 x"), 17, "two whole numbers", "x", 1},
-        {"numbers on a last line without LF", kHeader2 + Record("B") + Record("A", "2 x").substr(0, 25),
-         17, "two whole numbers", "x", 1},
-        {"numbers too large", kHeader2 + Record("B", "9999999999 1"), 10, "two whole numbers",
-         "9999999999", 0},
-        {"numbers missing at the end", kHeader2 + Record("B") + "A\r\nT\r\nRO\r\n1999\r\nD\r\nC\r\n",
-         17, "two whole numbers", "", 1},
-        {"bytes after the last record", kHeader2 + Record("B") + Record("A") + "\r\n\r\nextra words\r\n",
-         20, "the end of the file", "extra words", 2},
+        {"numbers on a last line without LF", kHeader2 + Record("B") + Record("A", "2 x").substr(0, 25), 17,
+         "two whole numbers", "x", 1},
+        {"numbers too large", kHeader2 + Record("B", "9999999999 1"), 10, "two whole numbers", "9999999999", 0},
+        {"numbers missing at the end", kHeader2 + Record("B") + "A\r\nT\r\nRO\r\n1999\r\nD\r\nC\r\n", 17,
+         "two whole numbers", "", 1},
+        {"bytes after the last record", kHeader2 + Record("B") + Record("A") + "\r\n\r\nextra words\r\n", 20,
+         "the end of the file", "extra words", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pName);
@@ -80,7 +81,8 @@ TEST(ArchiveCheckTest, NamesTheLineAndWhatWasExpected) {
 
 // Whatever the reader takes without complaint (blank lines, bare line
 // feeds, leading blanks of a title, a count of 0) is whole here as well.
-TEST(ArchiveCheckTest, WholeWhereTheReaderReadsEverything) {
+TEST(ArchiveCheckTest, WholeWhereTheReaderReadsEverything)
+{
     const std::string archives[] = {
         kHeader2 + Record("B") + Record("A"),
         "cinetrove\nquonwerk\n2\n\n\nB\nT\n\n\n\n\n1 1\n\n   A\nT\n\n\n\n\n3 4",
@@ -95,7 +97,8 @@ TEST(ArchiveCheckTest, WholeWhereTheReaderReadsEverything) {
     }
 }
 
-TEST(ArchiveCheckTest, AMissingFileIsNotOpened) {
+TEST(ArchiveCheckTest, AMissingFileIsNotOpened)
+{
     TempDir dir;
     const ArchiveFault fault = CheckArchive(dir / "missing.cta");
     EXPECT_FALSE(fault.bOpened);

@@ -1,7 +1,7 @@
 #include "ArchiveHold.h"
 
-#include "FilmList.h"
 #include "FileBytes.h"
+#include "FilmList.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,8 @@ const std::string kOneFilm =
 class ArchiveHoldTest : public ::testing::Test {
 protected:
     // Reads the archive at strPath into a fresh hold, as start-up does.
-    ArchiveHold Read(const std::string& strPath) {
+    ArchiveHold Read(const std::string& strPath)
+    {
         ArchiveContents contents;
         const ArchiveReadResult result = ReadArchive(strPath, contents);
         FreeList(contents.pHead);
@@ -29,7 +30,8 @@ protected:
     const std::string m_strPath = m_dir / "filme.cta";
 };
 
-TEST_F(ArchiveHoldTest, HeldOnlyWhenTheReadTookTheWholeFile) {
+TEST_F(ArchiveHoldTest, HeldOnlyWhenTheReadTookTheWholeFile)
+{
     WriteBytes(m_strPath, kOneFilm + "\r\n \t\r\n");  // blanks after the last record
     EXPECT_TRUE(Read(m_strPath).MayReplace(m_strPath));
 
@@ -66,7 +68,8 @@ TEST_F(ArchiveHoldTest, HeldOnlyWhenTheReadTookTheWholeFile) {
     EXPECT_FALSE(unread.MayReplace(m_strPath));
 }
 
-TEST_F(ArchiveHoldTest, AFileChangedOnDiskIsNoLongerHeld) {
+TEST_F(ArchiveHoldTest, AFileChangedOnDiskIsNoLongerHeld)
+{
     WriteBytes(m_strPath, kOneFilm);
     const ArchiveHold grown = Read(m_strPath);
     ASSERT_TRUE(grown.MayReplace(m_strPath));
@@ -98,7 +101,8 @@ TEST_F(ArchiveHoldTest, AFileChangedOnDiskIsNoLongerHeld) {
     EXPECT_TRUE(hold.MayReplace(m_dir / "new.cta"));
 }
 
-TEST_F(ArchiveHoldTest, NumberedCopiesTakeTheFirstFreeNumberBesideTheFile) {
+TEST_F(ArchiveHoldTest, NumberedCopiesTakeTheFirstFreeNumberBesideTheFile)
+{
     WriteBytes(m_strPath, "first");
     WriteBytes(m_strPath + ".1", "an older copy");
     std::string strKept;

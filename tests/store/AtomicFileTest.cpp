@@ -6,19 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <filesystem>
-#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    ~AtomicFileTest() override {
+    ~AtomicFileTest() override
+    {
         AtomicFileInjectWriteFault(0);
         AtomicFileInjectSyncFault(false);
     }
@@ -26,12 +27,14 @@ protected:
 };
 
 bool Replace(const std::string& strPath, const std::string& content,
-             AtomicFile::Backup backup = AtomicFile::Backup::Keep) {
+             AtomicFile::Backup backup = AtomicFile::Backup::Keep)
+{
     AtomicFile file(strPath, backup);
     return file.Open() && file.Write(content) && file.Commit();
 }
 
-TEST_F(AtomicFileTest, ReplacesAndKeepsOneLevelOfBackup) {
+TEST_F(AtomicFileTest, ReplacesAndKeepsOneLevelOfBackup)
+{
     const std::string strFile = m_dir / "a.cta";
     ASSERT_TRUE(Replace(strFile, "one"));
     EXPECT_EQ(ReadBytes(strFile), "one");
@@ -47,17 +50,19 @@ TEST_F(AtomicFileTest, ReplacesAndKeepsOneLevelOfBackup) {
     EXPECT_EQ(ReadBytes(strFile + "~"), "two");
 }
 
-TEST_F(AtomicFileTest, KeepsTheRightsOfTheFileItReplaces) {
+TEST_F(AtomicFileTest, KeepsTheRightsOfTheFileItReplaces)
+{
     const std::string strFile = m_dir / "a.cta";
     ASSERT_TRUE(Replace(strFile, "one"));
     ASSERT_EQ(::chmod(strFile.c_str(), 0640), 0);
     ASSERT_TRUE(Replace(strFile, "two"));
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(strFile.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
-TEST_F(AtomicFileTest, AnyFailureLeavesTheOldFileAndNoTemporary) {
+TEST_F(AtomicFileTest, AnyFailureLeavesTheOldFileAndNoTemporary)
+{
     const std::string strFile = m_dir / "a.cta";
     ASSERT_TRUE(Replace(strFile, "old"));
     const std::string big(1 << 20, 'x');  // several writes to disk
@@ -80,7 +85,8 @@ TEST_F(AtomicFileTest, AnyFailureLeavesTheOldFileAndNoTemporary) {
     EXPECT_TRUE(Replace(strFile, "new"));  // the faults have fired and are gone
 }
 
-TEST_F(AtomicFileTest, RefusesDirectoriesAndMissingFolders) {
+TEST_F(AtomicFileTest, RefusesDirectoriesAndMissingFolders)
+{
     std::filesystem::create_directory(m_dir / "folder");
     EXPECT_FALSE(Replace(m_dir / "folder", "x"));
     EXPECT_TRUE(std::filesystem::is_directory(m_dir / "folder"));
@@ -96,7 +102,8 @@ namespace {
 
 std::string FileText(const std::string& strPath) { return ReadBytes(strPath); }
 
-TEST_F(AtomicFileTest, FollowsLinksAndKeepsRightsAndGroup) {
+TEST_F(AtomicFileTest, FollowsLinksAndKeepsRightsAndGroup)
+{
     std::filesystem::create_directory(m_dir / "real");
     const std::string strReal = m_dir / "real/a.cta";
     ASSERT_TRUE(Replace(strReal, "one"));
@@ -111,7 +118,7 @@ TEST_F(AtomicFileTest, FollowsLinksAndKeepsRightsAndGroup) {
     EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "link.cta"));
     EXPECT_EQ(FileText(strReal), "two");
     EXPECT_EQ(FileText(strReal + "~"), "one");  // the backup beside the file
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(strReal.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0604u);
     if (bRoot) {
@@ -120,7 +127,8 @@ TEST_F(AtomicFileTest, FollowsLinksAndKeepsRightsAndGroup) {
     EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{"link.cta", "real"}));
 }
 
-TEST_F(AtomicFileTest, RefusesWhatTheUserCouldNotReplace) {
+TEST_F(AtomicFileTest, RefusesWhatTheUserCouldNotReplace)
+{
     const std::string strReadOnly = m_dir / "read-only.cta";
     WriteBytes(strReadOnly, "kept");
     ASSERT_EQ(::chmod(strReadOnly.c_str(), 0444), 0);
@@ -135,7 +143,8 @@ TEST_F(AtomicFileTest, RefusesWhatTheUserCouldNotReplace) {
     EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{"read-only.cta", "fifo.cta", "device.cta"}));
 }
 
-TEST_F(AtomicFileTest, NamesOfAnyAllowedLengthCanBeReplaced) {
+TEST_F(AtomicFileTest, NamesOfAnyAllowedLengthCanBeReplaced)
+{
     const std::string strName(255, 'n');
     const std::string strFile = m_dir / strName;
     ASSERT_TRUE(Replace(strFile, "one", AtomicFile::Backup::None));
@@ -144,7 +153,8 @@ TEST_F(AtomicFileTest, NamesOfAnyAllowedLengthCanBeReplaced) {
     EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{strName}));
 }
 
-TEST_F(AtomicFileTest, ClearsTemporariesOfKilledSavesButNotOfRunningOnes) {
+TEST_F(AtomicFileTest, ClearsTemporariesOfKilledSavesButNotOfRunningOnes)
+{
     WriteBytes(m_dir / ".cinetrove-Ab12Cd", "left by a killed save");
     WriteBytes(m_dir / ".cinetrove-running", "not of our naming");
     WriteBytes(m_dir / ".a.cta.Ab12Cd", "not of our naming either");
@@ -155,14 +165,15 @@ TEST_F(AtomicFileTest, ClearsTemporariesOfKilledSavesButNotOfRunningOnes) {
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
 
     ASSERT_TRUE(Replace(m_dir / "a.cta", "new"));
-    EXPECT_EQ(m_dir.Entries(), (std::set<std::string>{"a.cta", ".cinetrove-running", ".a.cta.Ab12Cd",
-                                                      ".cinetrove-Zz99Yy"}));
+    EXPECT_EQ(m_dir.Entries(),
+              (std::set<std::string>{"a.cta", ".cinetrove-running", ".a.cta.Ab12Cd", ".cinetrove-Zz99Yy"}));
     ::close(fd);
     ASSERT_TRUE(Replace(m_dir / "a.cta", "newer"));
     EXPECT_EQ(m_dir.Entries().count(".cinetrove-Zz99Yy"), 0u);
 }
 
-TEST_F(AtomicFileTest, SavesOfTwoProcessesAtOnceLeaveNoExtraNames) {
+TEST_F(AtomicFileTest, SavesOfTwoProcessesAtOnceLeaveNoExtraNames)
+{
     const std::string strFile = m_dir / "a.cta";
     ASSERT_TRUE(Replace(strFile, "start"));
     std::vector<pid_t> children;

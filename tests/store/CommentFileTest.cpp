@@ -19,11 +19,15 @@ protected:
     const std::string m_strDir = m_root / "filme";
 };
 
-TEST_F(CommentFileTest, PathIsTheTitleInUtf8WithBackslashAsSeparator) {
+TEST_F(CommentFileTest, PathIsTheTitleInUtf8WithBackslashAsSeparator)
+{
     std::string strPath;
     ASSERT_TRUE(CommentFilePath("d", "Alien", strPath));
     EXPECT_EQ(strPath, "d/Alien.ctc");
-    ASSERT_TRUE(CommentFilePath("d", "P\xE3""durea", strPath));
+    ASSERT_TRUE(CommentFilePath("d",
+                                "P\xE3"
+                                "durea",
+                                strPath));
     EXPECT_EQ(strPath, "d/Pădurea.ctc");
     ASSERT_TRUE(CommentFilePath("d", "Serii\\Dune", strPath));
     EXPECT_EQ(strPath, "d/Serii/Dune.ctc");
@@ -31,24 +35,23 @@ TEST_F(CommentFileTest, PathIsTheTitleInUtf8WithBackslashAsSeparator) {
         EXPECT_TRUE(CommentFilePath("d", pTitle, strPath)) << pTitle;
     }
     strPath = "unchanged";
-    for (const std::string& title : {std::string("..\\x"), std::string("../x"),
-                                     std::string("a\\..\\..\\x"), std::string("a/../b"),
-                                     std::string("A\0B", 3)}) {
+    for (const std::string& title : {std::string("..\\x"), std::string("../x"), std::string("a\\..\\..\\x"),
+                                     std::string("a/../b"), std::string("A\0B", 3)}) {
         EXPECT_FALSE(CommentFilePath("d", title, strPath)) << title;
     }
     EXPECT_EQ(strPath, "unchanged");
 }
 
-TEST_F(CommentFileTest, LineBreaksOfTheCommentBoxAreStoredAsCrCrLf) {
+TEST_F(CommentFileTest, LineBreaksOfTheCommentBoxAreStoredAsCrCrLf)
+{
     ASSERT_TRUE(WriteCommentFile(m_strDir, "Alien", "one\r\ntwo"));
     EXPECT_EQ(ReadBytes(m_strDir + "/Alien.ctc"), "one\r\r\ntwo");
     std::string strText;
     ASSERT_TRUE(ReadCommentFile(m_strDir, "Alien", strText));
     EXPECT_EQ(strText, "one\r\ntwo");
 
-    for (const std::string& text : {std::string("ends with a break\r\n"), std::string(),
-                                    std::string(600, 'x'), std::string(100000, 'y') + "\r\nz",
-                                    std::string("nul\0inside", 10)}) {
+    for (const std::string& text : {std::string("ends with a break\r\n"), std::string(), std::string(600, 'x'),
+                                    std::string(100000, 'y') + "\r\nz", std::string("nul\0inside", 10)}) {
         ASSERT_TRUE(WriteCommentFile(m_strDir, "Alien", text));
         ASSERT_TRUE(ReadCommentFile(m_strDir, "Alien", strText));
         EXPECT_EQ(strText, text);
@@ -56,7 +59,8 @@ TEST_F(CommentFileTest, LineBreaksOfTheCommentBoxAreStoredAsCrCrLf) {
     EXPECT_EQ(ReadBytes(m_strDir + "/Alien.ctc"), std::string("nul\0inside", 10));
 }
 
-TEST_F(CommentFileTest, FilesOfOtherProgramsRead) {
+TEST_F(CommentFileTest, FilesOfOtherProgramsRead)
+{
     WriteBytes(m_strDir + "/B.ctc", "plain\r\nline ends\r\n");
     std::string strText = "old";
     ASSERT_TRUE(ReadCommentFile(m_strDir, "B", strText));
@@ -66,7 +70,8 @@ TEST_F(CommentFileTest, FilesOfOtherProgramsRead) {
     EXPECT_EQ(strText, "bare\rcr\n");
 }
 
-TEST_F(CommentFileTest, MissingFilesAndFoldersFailWithoutSideEffects) {
+TEST_F(CommentFileTest, MissingFilesAndFoldersFailWithoutSideEffects)
+{
     std::string strText = "kept";
     EXPECT_FALSE(ReadCommentFile(m_strDir, "None", strText));
     EXPECT_EQ(strText, "kept");
@@ -80,12 +85,12 @@ TEST_F(CommentFileTest, MissingFilesAndFoldersFailWithoutSideEffects) {
     AtomicFileInjectWriteFault(1);
     EXPECT_FALSE(WriteCommentFile(m_strDir, "Alien", "new"));
     EXPECT_EQ(ReadBytes(m_strDir + "/Alien.ctc"), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_strDir),
-                            std::filesystem::directory_iterator()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_strDir), std::filesystem::directory_iterator()),
               1);  // no temporary, no backup
 }
 
-TEST_F(CommentFileTest, SubdirectoriesAndTheTwoListsAreKeptApart) {
+TEST_F(CommentFileTest, SubdirectoriesAndTheTwoListsAreKeptApart)
+{
     std::filesystem::create_directory(m_strDir + "/Serii");
     ASSERT_TRUE(WriteCommentFile(m_strDir, "Serii\\Dune", "x"));
     EXPECT_EQ(ReadBytes(m_strDir + "/Serii/Dune.ctc"), "x");
@@ -106,7 +111,8 @@ TEST_F(CommentFileTest, SubdirectoriesAndTheTwoListsAreKeptApart) {
     EXPECT_EQ(strText, "seen");
 }
 
-TEST_F(CommentFileTest, TitlesClimbingOutOfTheFolderTouchNothing) {
+TEST_F(CommentFileTest, TitlesClimbingOutOfTheFolderTouchNothing)
+{
     WriteBytes(m_root / "secret.ctc", "outside");
     std::string strText = "kept";
     EXPECT_FALSE(ReadCommentFile(m_strDir, "..\\secret", strText));

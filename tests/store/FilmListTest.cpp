@@ -7,11 +7,13 @@
 
 namespace {
 
-CFilmNode* Insert(CFilmNode* pHead, const std::string& strTitle, int nViewings = 0) {
+CFilmNode* Insert(CFilmNode* pHead, const std::string& strTitle, int nViewings = 0)
+{
     return InsertSorted(pHead, strTitle, "t", "c", "y", "d", "a", 2, nViewings);
 }
 
-std::vector<std::string> Titles(const CFilmNode* pHead) {
+std::vector<std::string> Titles(const CFilmNode* pHead)
+{
     std::vector<std::string> titles;
     for (; pHead != nullptr; pHead = pHead->m_pNext) {
         titles.push_back(pHead->m_pFilm->m_strOriginalTitle);
@@ -20,7 +22,8 @@ std::vector<std::string> Titles(const CFilmNode* pHead) {
 }
 
 // Viewings serve as a tag telling films of equal title apart.
-std::vector<int> Tags(const CFilmNode* pHead) {
+std::vector<int> Tags(const CFilmNode* pHead)
+{
     std::vector<int> tags;
     for (; pHead != nullptr; pHead = pHead->m_pNext) {
         tags.push_back(pHead->m_pFilm->m_nViewings);
@@ -34,7 +37,8 @@ protected:
     CFilmNode* m_pHead = nullptr;
 };
 
-TEST_F(FilmListTest, InsertKeepsDescendingOrderAndPutsNewFilmBeforeItsEquals) {
+TEST_F(FilmListTest, InsertKeepsDescendingOrderAndPutsNewFilmBeforeItsEquals)
+{
     m_pHead = Insert(m_pHead, "Zorro", 1);
     ASSERT_NE(m_pHead, nullptr);
     EXPECT_EQ(m_pHead->m_pNext, nullptr);
@@ -48,12 +52,12 @@ TEST_F(FilmListTest, InsertKeepsDescendingOrderAndPutsNewFilmBeforeItsEquals) {
     m_pHead = Insert(m_pHead, "Zorro", 4);   // new head, before the old Zorro
     m_pHead = Insert(m_pHead, "Brazil", 5);  // directly before the old Brazil
     m_pHead = Insert(m_pHead, "Brazil", 6);
-    EXPECT_EQ(Titles(m_pHead), (std::vector<std::string>{"Zorro", "Zorro", "Brazil", "Brazil",
-                                                         "Brazil", "Alien"}));
+    EXPECT_EQ(Titles(m_pHead), (std::vector<std::string>{"Zorro", "Zorro", "Brazil", "Brazil", "Brazil", "Alien"}));
     EXPECT_EQ(Tags(m_pHead), (std::vector<int>{4, 1, 6, 5, 2, 3}));
 }
 
-TEST_F(FilmListTest, OrderIsOnUnsignedBytesOverTheWholeText) {
+TEST_F(FilmListTest, OrderIsOnUnsignedBytesOverTheWholeText)
+{
     for (const char* pTitle : {"Zorro", "alien", "Alien", "Alien 2", "\xC3rbore", "", "\x7F"}) {
         m_pHead = Insert(m_pHead, pTitle);
     }
@@ -61,12 +65,12 @@ TEST_F(FilmListTest, OrderIsOnUnsignedBytesOverTheWholeText) {
     m_pHead = Insert(m_pHead, std::string("A", 1));
     // Bytes >= 0x80 first, then lower case before upper; a prefix comes after
     // the longer text, and a NUL inside a title does not end it.
-    EXPECT_EQ(Titles(m_pHead),
-              (std::vector<std::string>{"\xC3rbore", "\x7F", "alien", "Zorro", "Alien 2", "Alien",
-                                        std::string("A\0B", 3), "A", ""}));
+    EXPECT_EQ(Titles(m_pHead), (std::vector<std::string>{"\xC3rbore", "\x7F", "alien", "Zorro", "Alien 2", "Alien",
+                                                         std::string("A\0B", 3), "A", ""}));
 }
 
-TEST_F(FilmListTest, LookupIsExactAndCaseSensitive) {
+TEST_F(FilmListTest, LookupIsExactAndCaseSensitive)
+{
     m_pHead = Insert(m_pHead, "Alien");
     EXPECT_EQ(ContainsFilm(m_pHead, "Alien"), 1);
     EXPECT_EQ(ContainsFilm(m_pHead, "alien"), 0);
@@ -75,7 +79,8 @@ TEST_F(FilmListTest, LookupIsExactAndCaseSensitive) {
     EXPECT_EQ(ContainsFilm(nullptr, "Alien"), 0);
 }
 
-TEST_F(FilmListTest, RemoveTakesOnlyTheFirstMatch) {
+TEST_F(FilmListTest, RemoveTakesOnlyTheFirstMatch)
+{
     for (int i = 1; i <= 3; ++i) {
         m_pHead = Insert(m_pHead, "Brazil", i);
     }
@@ -101,7 +106,8 @@ TEST_F(FilmListTest, RemoveTakesOnlyTheFirstMatch) {
     EXPECT_EQ(m_pHead, nullptr);
 }
 
-TEST_F(FilmListTest, UpdateChangesTheFirstMatchInPlace) {
+TEST_F(FilmListTest, UpdateChangesTheFirstMatchInPlace)
+{
     m_pHead = Insert(m_pHead, "Zorro", 1);
     m_pHead = Insert(m_pHead, "Brazil", 2);
     m_pHead = Insert(m_pHead, "Brazil", 3);
@@ -126,7 +132,8 @@ TEST_F(FilmListTest, UpdateChangesTheFirstMatchInPlace) {
     EXPECT_EQ(Titles(m_pHead), (std::vector<std::string>{"Zorro", "zz", "Brazil", "Alien"}));
 }
 
-TEST_F(FilmListTest, FreeListEmptiesAnyList) {
+TEST_F(FilmListTest, FreeListEmptiesAnyList)
+{
     EXPECT_EQ(FreeList(nullptr), nullptr);
     EXPECT_EQ(FreeList(Insert(nullptr, "One")), nullptr);
     for (int i = 0; i < 1000; ++i) {

@@ -17,11 +17,15 @@
 
 namespace {
 
-TEST(FilmTexts, EveryLengthAndByteReadsBack) {
+TEST(FilmTexts, EveryLengthAndByteReadsBack)
+{
     // Lengths at the steps of their written form, NUL and high bytes inside.
-    std::array<std::string, FilmTexts::kCount> texts = {
-        "", std::string(127, 'a'), std::string(128, '\xFE'), std::string("x\0y", 3),
-        std::string(16384, 'q') + "\r", std::string(70000, '\0')};
+    std::array<std::string, FilmTexts::kCount> texts = {"",
+                                                        std::string(127, 'a'),
+                                                        std::string(128, '\xFE'),
+                                                        std::string("x\0y", 3),
+                                                        std::string(16384, 'q') + "\r",
+                                                        std::string(70000, '\0')};
     const FilmTexts block({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
     for (int n = 0; n < FilmTexts::kCount; ++n) {
         EXPECT_EQ(std::string(block.Text(n)), texts[static_cast<std::size_t>(n)]) << n;
@@ -32,7 +36,8 @@ TEST(FilmTexts, EveryLengthAndByteReadsBack) {
     EXPECT_TRUE(FilmText().empty());
 }
 
-TEST(FilmTexts, TextsCompareAsTheirBytes) {
+TEST(FilmTexts, TextsCompareAsTheirBytes)
+{
     const CFilm film("\xC3rbore", "T", "C", "Y", "D", "A", 1, 2);
     EXPECT_TRUE(film.m_strOriginalTitle == std::string("\xC3rbore"));
     EXPECT_TRUE(film.m_strTitle != "t");
@@ -45,7 +50,8 @@ TEST(FilmTexts, TextsCompareAsTheirBytes) {
 
 // A row keeps the block it was given: changing the film puts the new texts
 // in a block of their own, and removing it leaves the row's block alone.
-TEST(FilmTexts, AHolderKeepsTheTextsItWasGivenAfterAChangeAndARemoval) {
+TEST(FilmTexts, AHolderKeepsTheTextsItWasGivenAfterAChangeAndARemoval)
+{
     CFilmNode* pList = InsertSorted(nullptr, "Alien", "Alien", "SUA", "1979", "Ridley Scott", "S. Weaver", 5, 2);
     const void* pRowKey = pList->m_pFilm->Texts().Key();
     FilmTexts::Retain(pRowKey);
@@ -66,7 +72,8 @@ TEST(FilmTexts, AHolderKeepsTheTextsItWasGivenAfterAChangeAndARemoval) {
 // Blocks cut from shared regions never overlap, keep their bytes while
 // others come and go, and may be freed in any order, regions emptied and
 // filled again; some are larger than a region's share.
-TEST(TextArena, BlocksKeepTheirBytesWhileOthersComeAndGo) {
+TEST(TextArena, BlocksKeepTheirBytesWhileOthersComeAndGo)
+{
     std::mt19937 rng(15);
     struct Block {
         unsigned char* p;

@@ -102,15 +102,14 @@ TEST(FilmMatcher, AgreesWithTheFieldsTestedOneByOne)
         const int type = n % 2;
 
         const std::optional<int> viewings = ReadViewingsNumber(identifier);
-        const bool expected =
-            (fields.bOriginalTitle && FieldMatches(film.m_strOriginalTitle, identifier, type)) ||
-            (fields.bTitle && FieldMatches(film.m_strTitle, identifier, type)) ||
-            (fields.bCountry && FieldMatches(film.m_strCountry, identifier, type)) ||
-            (fields.bYear && FieldMatches(film.m_strYear, identifier, type)) ||
-            (fields.bDirector && FieldMatches(film.m_strDirector, identifier, type)) ||
-            (fields.bCast && FieldMatches(film.m_strCast, identifier, type)) ||
-            (fields.bRating && film.m_nRating == TextToRating(identifier)) ||
-            (fields.bViewings && viewings && film.m_nViewings == *viewings);
+        const bool expected = (fields.bOriginalTitle && FieldMatches(film.m_strOriginalTitle, identifier, type)) ||
+                              (fields.bTitle && FieldMatches(film.m_strTitle, identifier, type)) ||
+                              (fields.bCountry && FieldMatches(film.m_strCountry, identifier, type)) ||
+                              (fields.bYear && FieldMatches(film.m_strYear, identifier, type)) ||
+                              (fields.bDirector && FieldMatches(film.m_strDirector, identifier, type)) ||
+                              (fields.bCast && FieldMatches(film.m_strCast, identifier, type)) ||
+                              (fields.bRating && film.m_nRating == TextToRating(identifier)) ||
+                              (fields.bViewings && viewings && film.m_nViewings == *viewings);
         const CFilmMatcher matcher(fields, identifier, type, TextToRating(identifier));
         ASSERT_EQ(matcher.Matches(film), expected) << "case " << n;
     }

@@ -10,7 +10,8 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& strPath) {
+std::vector<std::string> Lines(const std::string& strPath)
+{
     TextFileReader in(strPath);
     std::vector<std::string> lines;
     std::string line;
@@ -20,7 +21,8 @@ std::vector<std::string> Lines(const std::string& strPath) {
     return lines;
 }
 
-std::string AllByGet(const std::string& strPath) {
+std::string AllByGet(const std::string& strPath)
+{
     TextFileReader in(strPath);
     std::string text;
     for (int c = in.Get(); c != EOF; c = in.Get()) {
@@ -29,7 +31,8 @@ std::string AllByGet(const std::string& strPath) {
     return text;
 }
 
-TEST(TextFileTest, ReadingFoldsCrLfAndKeepsLoneCr) {
+TEST(TextFileTest, ReadingFoldsCrLfAndKeepsLoneCr)
+{
     const TempDir dir;
     const std::string strFile = dir / "t.txt";
     WriteBytes(strFile, std::string("a\r\nb\rc\r\r\nd\n\r\0e", 14));
@@ -41,7 +44,8 @@ TEST(TextFileTest, ReadingFoldsCrLfAndKeepsLoneCr) {
 
 // The reader works through a buffer of 64 KiB; a CR LF split across two
 // fills must still fold, and a line longer than the buffer comes whole.
-TEST(TextFileTest, CrLfAcrossBufferBoundaryAndVeryLongLines) {
+TEST(TextFileTest, CrLfAcrossBufferBoundaryAndVeryLongLines)
+{
     const TempDir dir;
     const std::string strFile = dir / "t.txt";
     for (const std::size_t nCrAt : {std::size_t{65535}, std::size_t{65536}, std::size_t{131071}}) {
@@ -54,7 +58,8 @@ TEST(TextFileTest, CrLfAcrossBufferBoundaryAndVeryLongLines) {
     }
 }
 
-TEST(TextFileTest, PeekDoesNotConsume) {
+TEST(TextFileTest, PeekDoesNotConsume)
+{
     const TempDir dir;
     const std::string strFile = dir / "t.txt";
     WriteBytes(strFile, "\r\nx");
@@ -68,7 +73,8 @@ TEST(TextFileTest, PeekDoesNotConsume) {
     EXPECT_FALSE(in.ReadLine(line));
 }
 
-TEST(TextFileTest, MissingFilesAndDirectoriesDoNotOpen) {
+TEST(TextFileTest, MissingFilesAndDirectoriesDoNotOpen)
+{
     const TempDir dir;
     EXPECT_FALSE(TextFileReader(dir / "missing").IsOpen());
     EXPECT_FALSE(TextFileReader(dir.Path()).IsOpen());
@@ -77,7 +83,8 @@ TEST(TextFileTest, MissingFilesAndDirectoriesDoNotOpen) {
     EXPECT_EQ(closed.ReadAll(), "");
 }
 
-TEST(TextFileTest, WritingStoresEachLfAsCrLf) {
+TEST(TextFileTest, WritingStoresEachLfAsCrLf)
+{
     std::string out = "keep";
     AppendTextMode(out, "a\nb\r\n\n");
     EXPECT_EQ(out, "keepa\r\nb\r\r\n\r\n");

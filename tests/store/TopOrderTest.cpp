@@ -40,8 +40,8 @@ TEST(TopOrder, SameRowsAsOnePassPerKey)
         const int nFilms = pick(0, 40);
         // Few titles and keys, so that equal titles and equal keys are common.
         for (int n = 0; n < nFilms; ++n)
-            list.pHead = InsertSorted(list.pHead, std::string(1, static_cast<char>('A' + pick(0, 7))), "t", "c",
-                                      "y", "d", "cast", pick(-1, 7), pick(-2, 12));
+            list.pHead = InsertSorted(list.pHead, std::string(1, static_cast<char>('A' + pick(0, 7))), "t", "c", "y",
+                                      "d", "cast", pick(-1, 7), pick(-2, 12));
         // A renamed film keeps its place, so the list need not be in order.
         for (int n = pick(0, 3); n > 0 && nFilms > 0; --n) {
             const std::string strOld(1, static_cast<char>('A' + pick(0, 7)));

@@ -17,7 +17,8 @@ public:
     // Takes a list in place of the one held, which is freed.
     void Reset(CFilmNode* pHead = nullptr) { FreeList(std::exchange(m_pHead, pHead)); }
     // Puts a node at the front, as a list built in reverse order is.
-    void PushFront(CFilmNode* pNode) {
+    void PushFront(CFilmNode* pNode)
+    {
         pNode->m_pNext = m_pHead;
         m_pHead = pNode;
     }

@@ -4,7 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
-TempDir::TempDir(const std::filesystem::path& base) {
+TempDir::TempDir(const std::filesystem::path& base)
+{
     std::filesystem::create_directories(base);
     std::string strTemplate = (base / "cinetrove-XXXXXX").string();
     std::vector<char> name(strTemplate.begin(), strTemplate.end());
@@ -15,12 +16,14 @@ TempDir::TempDir(const std::filesystem::path& base) {
     m_path = name.data();
 }
 
-TempDir::~TempDir() {
+TempDir::~TempDir()
+{
     std::error_code ec;
     std::filesystem::remove_all(m_path, ec);
 }
 
-std::filesystem::path TempDir::DefaultBase(const char* pszVariable) {
+std::filesystem::path TempDir::DefaultBase(const char* pszVariable)
+{
     if (const char* pBase = std::getenv(pszVariable)) {
         return pBase;
     }
@@ -29,7 +32,8 @@ std::filesystem::path TempDir::DefaultBase(const char* pszVariable) {
                                                          : std::filesystem::temp_directory_path();
 }
 
-std::set<std::string> TempDir::Entries() const {
+std::set<std::string> TempDir::Entries() const
+{
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
         names.insert(entry.path().filename().string());
