@@ -116,28 +116,16 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
 {
     using automation::Result;
     const bool bMain = AfxGetApp() && AfxGetApp()->m_pMainWnd == &dialog;
-    auto check = [&](Result result, int id) {
-        switch (result) {
-        case Result::Done:
-            return;
-        case Result::NoSuchControl:
-            Fail(action.line, "no control " + std::to_string(id) + " in the active window");
-        case Result::Disabled:
-            Fail(action.line, "control " + std::to_string(id) + " is disabled");
-        case Result::WrongKind:
-            Fail(action.line, "control " + std::to_string(id) + " does not take this action");
-        }
-    };
     const std::string& verb = action.verb;
     int id = 0;
     if (verb == "set") {
         std::string first, text;
         SplitFirst(action.rest, first, text);
         if (!ParseId(first, id)) Fail(action.line, "set needs a control id");
-        check(automation::SetText(dialog, id, DecodeScenarioText(text)), id);
+        CheckResult(action, automation::SetText(dialog, id, DecodeScenarioText(text)), id);
     } else if (verb == "click") {
         if (!ParseId(action.rest, id)) Fail(action.line, "click needs a control id");
-        check(automation::Click(dialog, id), id);
+        CheckResult(action, automation::Click(dialog, id), id);
     } else if (verb == "key") {
         PerformKey(dialog, action);
     } else if (verb == "type") {
@@ -167,7 +155,7 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
         if (result == Result::NoSuchControl)
             dialog.SendCommand(static_cast<UINT>(button));
         else
-            check(result, button);
+            CheckResult(action, result, button);
     } else if (verb == "choose") {
         Fail(action.line, "no file dialog is open");
     } else if (verb == "answer") {
@@ -179,7 +167,8 @@ void ScenarioRunner::PerformOnDialog(CDialog& dialog, const Action& action)
     }
 }
 
-// As PerformOnDialog's check, for the actions in functions of their own.
+// Ends the run at the action's line, with the reason, unless the action on
+// control id was done.
 void ScenarioRunner::CheckResult(const Action& action, automation::Result result, int id)
 {
     using automation::Result;

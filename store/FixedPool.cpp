@@ -1,22 +1,14 @@
 #include "FixedPool.h"
 
+#include "AddressSanitizer.h"
+
 #include <algorithm>
 #include <new>
 #include <utility>
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kOwnAllocations = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kOwnAllocations = true;
-#else
-constexpr bool kOwnAllocations = false;
-#endif
-#else
-constexpr bool kOwnAllocations = false;
-#endif
+constexpr bool kOwnAllocations = kAddressSanitizer;
 
 constexpr std::size_t kChunkBytes = 1 << 20;
 

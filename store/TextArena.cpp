@@ -1,21 +1,13 @@
 #include "TextArena.h"
 
+#include "AddressSanitizer.h"
+
 #include <cstdint>
 #include <new>
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kOwnAllocations = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kOwnAllocations = true;
-#else
-constexpr bool kOwnAllocations = false;
-#endif
-#else
-constexpr bool kOwnAllocations = false;
-#endif
+constexpr bool kOwnAllocations = kAddressSanitizer;
 
 constexpr std::size_t kRegionBytes = std::size_t{1} << 20;
 constexpr std::align_val_t kRegionAlign{kRegionBytes};

@@ -6,6 +6,7 @@
 
 #include "FileBytes.h"
 #include "FilmList.h"
+#include "FilmValues.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace {
-
-using FilmValues = std::tuple<std::string, std::string, std::string, std::string, std::string, std::string, int, int>;
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -108,17 +107,6 @@ private:
     std::string_view m_bytes;
     std::size_t m_nPos = 0;
 };
-
-std::vector<FilmValues> Values(const CFilmNode* pHead)
-{
-    std::vector<FilmValues> films;
-    for (; pHead != nullptr; pHead = pHead->m_pNext) {
-        const CFilm& f = *pHead->m_pFilm;
-        films.emplace_back(f.m_strOriginalTitle, f.m_strTitle, f.m_strCountry, f.m_strYear, f.m_strDirector,
-                           f.m_strCast, f.m_nRating, f.m_nViewings);
-    }
-    return films;
-}
 
 std::vector<FilmValues> InsertionOrder(const std::vector<FilmValues>& films)
 {

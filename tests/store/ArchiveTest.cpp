@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "FileBytes.h"
 #include "FilmList.h"
+#include "FilmValues.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -14,19 +15,6 @@
 #include <vector>
 
 namespace {
-
-using FilmValues = std::tuple<std::string, std::string, std::string, std::string, std::string, std::string, int, int>;
-
-std::vector<FilmValues> Values(const CFilmNode* pHead)
-{
-    std::vector<FilmValues> films;
-    for (; pHead != nullptr; pHead = pHead->m_pNext) {
-        const CFilm& f = *pHead->m_pFilm;
-        films.emplace_back(f.m_strOriginalTitle, f.m_strTitle, f.m_strCountry, f.m_strYear, f.m_strDirector,
-                           f.m_strCast, f.m_nRating, f.m_nViewings);
-    }
-    return films;
-}
 
 // The list that inserting the films one by one would give.
 CFilmNode* InsertAll(const std::vector<FilmValues>& films)
