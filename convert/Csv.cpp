@@ -1,6 +1,7 @@
 #include "Csv.h"
 
 #include "InputRefused.h"
+#include "TextTools.h"
 
 namespace {
 
@@ -34,9 +35,16 @@ std::string Trimmed(const std::string& s)
     return s.substr(nFirst, s.find_last_not_of(" \t") - nFirst + 1);
 }
 
+void CheckFieldSize(std::size_t nBytes, const CsvLimits& limits, const std::string& strFile, int nLine)
+{
+    if (nBytes > limits.nMaxFieldBytes) {
+        throw InputRefused(strFile, nLine, "a field larger than " + SizeText(limits.nMaxFieldBytes));
+    }
+}
+
 }  // namespace
 
-std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile)
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile, const CsvLimits& limits)
 {
     if (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
@@ -51,7 +59,12 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
         }
         CsvRecord record;
         record.nLine = nLine;
+        const std::size_t nRecordStart = pos;
         while (true) {
+            if (record.fields.size() == limits.nMaxFields) {
+                throw InputRefused(strFile, record.nLine,
+                                   "a line of more than " + std::to_string(limits.nMaxFields) + " fields");
+            }
             std::string field;
             if (pos < text.size() && text[pos] == '"') {
                 const int nFieldLine = nLine;
@@ -61,6 +74,7 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
                     if (nQuote == std::string_view::npos) {
                         throw InputRefused(strFile, nFieldLine, "a quoted field that is never closed");
                     }
+                    CheckFieldSize(field.size() + (nQuote - pos), limits, strFile, nFieldLine);
                     field.append(text.substr(pos, nQuote - pos));
                     pos = nQuote + 1;
                     if (pos < text.size() && text[pos] == '"') {  // a doubled quote
@@ -77,10 +91,14 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
             } else {
                 const std::size_t nEnd = text.find_first_of(",\r\n", pos);
                 const std::size_t nStop = nEnd == std::string_view::npos ? text.size() : nEnd;
+                CheckFieldSize(nStop - pos, limits, strFile, nLine);
                 field.assign(text.substr(pos, nStop - pos));
                 pos = nStop;
             }
             record.fields.push_back(std::move(field));
+            if (pos - nRecordStart > limits.nMaxRecordBytes) {
+                throw InputRefused(strFile, record.nLine, "a line larger than " + SizeText(limits.nMaxRecordBytes));
+            }
             if (pos < text.size() && text[pos] == ',') {
                 ++pos;
                 continue;
@@ -95,9 +113,9 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
     return records;
 }
 
-CsvTable::CsvTable(std::string_view text, std::string strFile) : m_strFile(std::move(strFile))
+CsvTable::CsvTable(std::string_view text, std::string strFile, const CsvLimits& limits) : m_strFile(std::move(strFile))
 {
-    m_records = ParseCsv(text, m_strFile);
+    m_records = ParseCsv(text, m_strFile, limits);
     if (m_records.empty()) {
         throw InputRefused(m_strFile, 1, "no header line");
     }

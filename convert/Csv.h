@@ -15,17 +15,31 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
+// What one record may hold. A file past these is hostile or no export:
+// refused with its line rather than unpacked into memory piece by piece
+// (each field of a line costs far more memory than its bytes).
+struct CsvLimits {
+    static constexpr std::size_t kMaxFieldBytes = 64u * 1024u * 1024u;   // 64 MiB
+    static constexpr std::size_t kMaxRecordBytes = 64u * 1024u * 1024u;  // a line and its fields, 64 MiB
+    static constexpr std::size_t kMaxFields = 10000;                     // fields of one line
+
+    std::size_t nMaxFieldBytes = kMaxFieldBytes;
+    std::size_t nMaxRecordBytes = kMaxRecordBytes;
+    std::size_t nMaxFields = kMaxFields;
+};
+
 // Splits `text` into records; empty lines between records are skipped.
 // Throws InputRefused naming strFile and the line of a quoted field that
-// never closes or of a character after a closing quote.
-std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile);
+// never closes, of a character after a closing quote, or of a field or a
+// record past `limits`.
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile, const CsvLimits& limits = {});
 
 // A parsed file whose first record names the columns, so that a column is
 // found by its name wherever it stands.
 class CsvTable {
 public:
-    // Throws InputRefused when the file holds no header.
-    CsvTable(std::string_view text, std::string strFile);
+    // Throws InputRefused when the file holds no header, or as ParseCsv.
+    CsvTable(std::string_view text, std::string strFile, const CsvLimits& limits = {});
 
     bool HasColumn(const std::string& strName) const;
     // Throws InputRefused naming the file and the header line when a column

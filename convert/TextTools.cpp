@@ -33,6 +33,13 @@ std::string WithCrLfBreaks(std::string_view text)
     return out;
 }
 
+std::string SizeText(std::size_t nBytes)
+{
+    constexpr std::size_t kMiB = 1024u * 1024u;
+    return nBytes > 0 && nBytes % kMiB == 0 ? std::to_string(nBytes / kMiB) + " MiB"
+                                            : std::to_string(nBytes) + " bytes";
+}
+
 std::string ReadWholeFile(const std::string& strPath)
 {
     // Regular files only: a FIFO would hang the read, a folder has no bytes.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@ std::string TrimBlanks(std::string_view text);
 // Every line break (CR LF, LF, lone CR) as CR LF, the line break of the
 // window's comment box.
 std::string WithCrLfBreaks(std::string_view text);
+// A size as a refusal states it: "64 MiB" for a whole number of MiB,
+// otherwise "N bytes".
+std::string SizeText(std::size_t nBytes);
 // The whole file's bytes; throws InputRefused when it cannot be read.
 std::string ReadWholeFile(const std::string& strPath);
 // Replaces the file atomically with `bytes`; false when it cannot be written.

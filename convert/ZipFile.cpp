@@ -1,15 +1,12 @@
 #include "ZipFile.h"
 
 #include "InputRefused.h"
+#include "TextTools.h"
 
 #include <zip.h>
 #include <memory>
 
 namespace {
-
-// An export's CSV files are far smaller; anything larger is refused rather
-// than unpacked into memory.
-constexpr zip_uint64_t kMaxEntrySize = 256u * 1024u * 1024u;
 
 struct ZipCloser {
     void operator()(zip_t* pZip) const { zip_discard(pZip); }
@@ -21,10 +18,16 @@ struct ZipFileCloser {
 }  // namespace
 
 void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool>& wanted,
-                    std::map<std::string, std::string>& entries)
+                    std::map<std::string, std::string>& entries, std::size_t nMaxEntryBytes)
 {
     int nError = 0;
-    const std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_RDONLY, &nError));
+    // The consistency check holds each entry's local header to the central
+    // directory, so a damaged file is refused before anything is read.
+    const std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &nError));
+    if (!zip && nError == ZIP_ER_EXISTS) {
+        // libzip finds two entries of one name as it opens the file.
+        throw InputRefused(strPath, 0, "two entries of one name in the ZIP file");
+    }
     if (!zip) {
         zip_error_t error;
         zip_error_init_with_code(&error, nError);
@@ -33,6 +36,7 @@ void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool
         throw InputRefused(strPath, 0, "not a folder nor a ZIP file that can be read (" + strWhy + ")");
     }
     const zip_int64_t nEntries = zip_get_num_entries(zip.get(), 0);
+    std::map<std::string, bool> seen;
     for (zip_int64_t i = 0; i < nEntries; ++i) {
         zip_stat_t stat;
         if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(i), 0, &stat) != 0 ||
@@ -40,14 +44,32 @@ void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool
             continue;
         }
         const std::string strName = stat.name;
-        if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kMaxEntrySize) {
-            throw InputRefused(strPath + ":" + strName, 0, "the entry is too large for an export");
+        const std::string strEntry = strPath + ":" + strName;
+        // Which of two entries of one name is the export's cannot be told
+        // (should a libzip open such a file).
+        if (!seen.emplace(strName, true).second) {
+            throw InputRefused(strEntry, 0, "two entries of this name in the ZIP file");
+        }
+        if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > nMaxEntryBytes) {
+            throw InputRefused(strEntry, 0,
+                               "the entry is larger than " + SizeText(nMaxEntryBytes) + ", more than an export holds");
         }
         const std::unique_ptr<zip_file_t, ZipFileCloser> file(
             zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0));
+        if (!file) {
+            throw InputRefused(strEntry, 0, "the entry cannot be read from the ZIP file");
+        }
         std::string bytes(static_cast<std::size_t>(stat.size), '\0');
-        if (!file || zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
-            throw InputRefused(strPath + ":" + strName, 0, "the entry cannot be read from the ZIP file");
+        // libzip compares the checksum of the bytes unpacked with the entry's
+        // once it reaches the entry's end, so the read goes one byte past
+        // it, where a sound entry has nothing more.
+        char extra = 0;
+        if (zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size) ||
+            zip_fread(file.get(), &extra, 1) != 0) {
+            const bool bChecksum = zip_error_code_zip(zip_file_get_error(file.get())) == ZIP_ER_CRC;
+            throw InputRefused(strEntry, 0,
+                               bChecksum ? "the entry's checksum is wrong: the ZIP file is damaged"
+                                         : "the entry cannot be read from the ZIP file");
         }
         entries[strName] = std::move(bytes);
     }

@@ -85,3 +85,41 @@ TEST(CsvTest, WrittenRecordsParseBack)
         EXPECT_EQ(records[i].fields, written[i]) << "record " << i;
     }
 }
+
+// A field, a line or a count of fields past the reader's limits is refused
+// with the line it starts on; up to the limits the same text reads. The
+// limits are lowered here so the inputs stay small.
+TEST(CsvTest, HostileSizesAreRefusedWithTheirLine)
+{
+    CsvLimits limits;
+    limits.nMaxFieldBytes = 8;
+    limits.nMaxRecordBytes = 24;
+    limits.nMaxFields = 4;
+    const auto refusal = [&limits](const std::string& text) -> std::string {
+        try {
+            ParseCsv(text, "hostile.csv", limits);
+        } catch (const InputRefused& refused) {
+            return refused.what();
+        }
+        return "read";
+    };
+    EXPECT_EQ(refusal("a,b\n12345678,\"1234\"\"567\"\n"), "read");  // 8 bytes each, the quote unpacked
+    EXPECT_EQ(refusal("a,b\n\n123456789,x\n"), "hostile.csv, line 3: a field larger than 8 bytes");
+    EXPECT_EQ(refusal("a\n\"12\n34\n56789\"\n"), "hostile.csv, line 2: a field larger than 8 bytes");
+    EXPECT_EQ(refusal("a,b,c,d\n"), "read");
+    EXPECT_EQ(refusal("h\n1\n2,\"x\ny\",z,w,v\n"), "hostile.csv, line 3: a line of more than 4 fields");
+    EXPECT_EQ(refusal("12345678,12345678,123456\n"), "read");  // 24 bytes with its commas
+    EXPECT_EQ(refusal("h\n12345678,12345678,1234567\n"), "hostile.csv, line 2: a line larger than 24 bytes");
+    // The table reads through the same limits.
+    EXPECT_THROW(CsvTable("a\n123456789\n", "t.csv", limits), InputRefused);
+
+    // At the real limits: a line of commas alone, which costs a string per
+    // field, is refused long before the memory goes.
+    EXPECT_EQ(CsvLimits{}.nMaxFieldBytes, 64u * 1024u * 1024u);
+    try {
+        ParseCsv("a\n" + std::string(CsvLimits::kMaxFields, ','), "commas.csv");
+        ADD_FAILURE() << "a line of 10001 fields was read";
+    } catch (const InputRefused& refused) {
+        EXPECT_STREQ(refused.what(), "commas.csv, line 2: a line of more than 10000 fields");
+    }
+}
