@@ -14,6 +14,7 @@
 #include "TellicoExport.h"
 #include "TextTools.h"
 
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -29,6 +30,25 @@ std::vector<IncomingFilm> ReadInput(const ImportOptions& options)
         return ReadCatalogueCsv(ReadWholeFile(options.strInput), options.strInput);
     }
     return {};
+}
+
+// Says whether the archive at strPath reads whole, or the line of its first
+// fault; true when whole.
+bool CheckOneArchive(const std::string& strPath)
+{
+    const ArchiveFault fault = CheckArchive(strPath);
+    if (fault.bWhole) {
+        std::cout << strPath << ": whole, " << fault.nFilms << " films\n";
+        return true;
+    }
+    if (!fault.bOpened) {
+        std::cout << strPath << ": cannot be opened for reading\n";
+        return false;
+    }
+    std::cout << strPath << ", line " << fault.nLine << ": expected " << fault.strExpected << ", found "
+              << (fault.strFound.empty() ? "the end of the file" : "\"" + AnsiToUtf8(fault.strFound) + "\"") << " ("
+              << fault.nFilms << " films read whole before it)\n";
+    return false;
 }
 
 // Each failure names its file and why.
@@ -100,28 +120,22 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
 
 int RunCheck(const std::string& strDir)
 {
+    // A file is one archive checked alone: a numbered copy a run left
+    // (filme.cta.1) is read the same way.
+    std::error_code error;
+    if (std::filesystem::is_regular_file(strDir, error)) {
+        return CheckOneArchive(strDir) ? 0 : 1;
+    }
     Catalogue catalogue;
     if (!catalogue.UseDataFolder(strDir)) {
         std::cerr << "cinetrove-convert: " << strDir << ": the folder's path is too long for a catalogue\n";
         return 1;
     }
-    int nStatus = 0;
+    bool bWhole = true;
     for (const std::string strPath : {catalogue.ArchivePath(kSeenList), catalogue.ArchivePath(kToSeeList)}) {
-        const ArchiveFault fault = CheckArchive(strPath);
-        if (fault.bWhole) {
-            std::cout << strPath << ": whole, " << fault.nFilms << " films\n";
-            continue;
-        }
-        nStatus = 1;
-        if (!fault.bOpened) {
-            std::cout << strPath << ": cannot be opened for reading\n";
-            continue;
-        }
-        std::cout << strPath << ", line " << fault.nLine << ": expected " << fault.strExpected << ", found "
-                  << (fault.strFound.empty() ? "the end of the file" : "\"" + AnsiToUtf8(fault.strFound) + "\"") << " ("
-                  << fault.nFilms << " films read whole before it)\n";
+        bWhole = CheckOneArchive(strPath) && bWhole;
     }
-    return nStatus;
+    return bWhole ? 0 : 1;
 }
 
 int RunStats(const std::string& strDir, bool bCsv)

@@ -73,8 +73,8 @@ int main(int argc, char** argv)
     }
 
     std::string strDir = "./data";
-    CLI::App* pCheck = app.add_subcommand("check", "say whether both archives read whole");
-    pCheck->add_option("DIR", strDir, "the catalogue folder (default ./data)");
+    CLI::App* pCheck = app.add_subcommand("check", "say whether both archives, or one archive file, read whole");
+    pCheck->add_option("DIR", strDir, "the catalogue folder (default ./data), or one archive file");
 
     bool bCsv = false;
     CLI::App* pStats = app.add_subcommand("stats", "count the films of a catalogue");
