@@ -33,3 +33,14 @@ BOOL CCatalogApp::InitInstance()
     // The window is gone; the program ends without a message loop of its own.
     return FALSE;
 }
+
+BOOL CCatalogApp::OnQueryEndSession()
+{
+    auto* pDlg = static_cast<CCatalogDlg*>(m_pMainWnd);
+    return pDlg ? pDlg->OnQueryEndSession() : TRUE;
+}
+
+void CCatalogApp::OnEndSession()
+{
+    if (auto* pDlg = static_cast<CCatalogDlg*>(m_pMainWnd)) pDlg->KeepUnsavedWork();
+}

@@ -7,6 +7,9 @@ class CCatalogApp : public CWinApp {
 public:
     CCatalogApp();
     BOOL InitInstance() override;
+    // The end of a session, handed to the main window while it is open.
+    BOOL OnQueryEndSession() override;
+    void OnEndSession() override;
 };
 
 extern CCatalogApp theApp;

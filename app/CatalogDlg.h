@@ -70,6 +70,14 @@ public:
     // True when a New or Modify changed a list since the lists were last
     // read, or that list was last saved.
     bool HasUnsavedWork() const { return m_catalogue.HasUnsavedWork(); }
+    // The session manager's request to save: the unsaved-work question, as
+    // the window's close asks it; FALSE when the user chose Anulare or the
+    // save failed.
+    BOOL OnQueryEndSession();
+    // The run ends without a save (a signal, the display lost): each unsaved
+    // list is written as the next free numbered copy beside its archive,
+    // named on standard error; no archive is replaced, no window shown.
+    void KeepUnsavedWork();
 
     // Comment files and the comment box; nList 0 is the seen list, any other
     // the to-see list.

@@ -3,6 +3,7 @@
 #include "IconResource.h"
 #include "ModalDriver.h"
 #include "ResourceScript.h"
+#include "SessionEnd.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -59,6 +60,10 @@ CWinApp::~CWinApp()
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 
+BOOL CWinApp::OnQueryEndSession() { return TRUE; }
+
+void CWinApp::OnEndSession() {}
+
 HICON CWinApp::LoadIcon(UINT nIDResource) const
 {
     auto& slot = IconCache()[nIDResource];
@@ -92,7 +97,10 @@ int AfxWinMain(int argc, char** argv, const AfxStartOptions& options)
         return 1;
     }
     AfxSetModalDriver(options.driver);
-    if (g_pApp) g_pApp->InitInstance();
+    if (g_pApp) {
+        const SessionEndWatch sessionEnd;
+        g_pApp->InitInstance();
+    }
     AfxSetModalDriver(nullptr);
     IconCache().clear();
     return 0;

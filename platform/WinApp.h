@@ -18,6 +18,13 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     virtual BOOL InitInstance();
+    // The session manager asks whether the session may end: the main window
+    // may ask the user first. FALSE asks the manager not to end it.
+    virtual BOOL OnQueryEndSession();
+    // The program ends now without its windows' say (a termination or hang-up
+    // signal, the display lost): whatever must not be lost is written here,
+    // and no window may be shown.
+    virtual void OnEndSession();
     HICON LoadIcon(UINT nIDResource) const;
 
     CWnd* m_pMainWnd = nullptr;
