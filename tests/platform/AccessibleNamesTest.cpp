@@ -92,38 +92,4 @@ TEST(AccessibleNames, EveryBoxOfTheRealTemplatesIsNamedByTheTextBesideIt)
     EXPECT_EQ(NamesOf(*RealResources().FindDialog(134)).at(1013), "Exacta");
 }
 
-// The tolerances hold at their edges and not one unit beyond: a label left
-// of a box may end up to kLeftGap before it, on a row from kRowAbove above
-// to kRowBelow below its top; a label above ends up to kAboveGap above it.
-TEST(AccessibleNames, LabelsNameABoxOnlyWithinTheirReach)
-{
-    using namespace label_reach;
-    const auto nameWith = [](ControlTemplate label, int labelX, int labelY) {
-        DialogTemplate tmpl;
-        label.kind = ControlKind::Label;
-        label.text = "&Nume";
-        label.x = labelX;
-        label.y = labelY;
-        label.cx = 20;
-        label.cy = 8;
-        ControlTemplate box;
-        box.kind = ControlKind::Edit;
-        box.id = 7;
-        box.x = 100;
-        box.y = 100;
-        box.cx = 50;
-        box.cy = 14;
-        tmpl.controls = {label, box};
-        const std::vector<AccessibleName> names = AccessibleNames(tmpl);
-        return names.empty() ? std::string() : names.front().name;
-    };
-    const ControlTemplate label;
-    EXPECT_EQ(nameWith(label, 100 - 20 - kLeftGap, 100), "Nume");
-    EXPECT_EQ(nameWith(label, 100 - 20 - kLeftGap - 1, 100), "");
-    EXPECT_EQ(nameWith(label, 100 - 20 + kLeftOverlap, 100 - kRowAbove), "Nume");
-    EXPECT_EQ(nameWith(label, 100 - 20, 100 + kRowBelow), "Nume");
-    EXPECT_EQ(nameWith(label, 100, 100 - 8 - kAboveGap), "Nume");
-    EXPECT_EQ(nameWith(label, 100, 100 - 8 - kAboveGap - 1), "");
-}
-
 }  // namespace
