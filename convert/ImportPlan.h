@@ -27,7 +27,7 @@ public:
     void Finish();
     const ImportSummary& Summary() const { return m_summary; }
     ImportSummary& Summary() { return m_summary; }
-    bool HasChanges() const { return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0; }
+    bool HasChanges() const { return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0 || !m_comments.empty(); }
 
     // Finishes, writes both archives through the store, then each planned
     // comment file (the folders made as needed) and removes the to-see
@@ -36,6 +36,9 @@ public:
     std::vector<std::string> Commit();
 
 private:
+    // Finishes a move that a kill cut short (see Commit).
+    void CompleteMove(const std::string& strKey);
+
     struct CommentWrite {
         bool bSeen;
         std::string strTitle;  // code page
