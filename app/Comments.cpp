@@ -1,54 +1,74 @@
 // The comment files of the films, moved to and from the comment box.
 #include "CatalogDlg.h"
 
-#include "CommentFile.h"
-#include "FileStamp.h"
+#include "CodePage.h"
 #include "FilmList.h"
 
-#include <optional>
-
 namespace {
-std::string Directory(const CCatalogDlg& dlg, int nList)
+
+// A text read from a comment file as the comment box gives it back: each
+// line break as CR LF.
+std::string AsInTheBox(const std::string& strText)
 {
-    return SelectCommentDir(nList, dlg.m_szSeenCommentsDir, dlg.m_szToSeeCommentsDir);
+    std::string strBox;
+    for (const char c : strText) {
+        if (c == '\n') strBox += '\r';
+        strBox += c;
+    }
+    return strBox;
 }
+
 }  // namespace
 
 int CCatalogDlg::LoadComment(std::string strOriginalTitle, int nList)
 {
     std::string strText;
-    if (!ReadCommentFile(Directory(*this, nList), strOriginalTitle, strText)) return 0;
+    if (!m_catalogue.LoadComment(strOriginalTitle, nList, strText)) return 0;
     m_editComments.SetWindowText(strText);
     return 1;
 }
 
 int CCatalogDlg::SaveComment(std::string strOriginalTitle, int nList)
 {
-    if (!WriteCommentFile(Directory(*this, nList), strOriginalTitle, m_editComments.GetWindowText())) {
+    return WriteComment(strOriginalTitle, nList, m_editComments.GetWindowText()) ? 1 : 0;
+}
+
+bool CCatalogDlg::WriteComment(const std::string& strOriginalTitle, int nList, const std::string& strText)
+{
+    const Catalogue::SaveResult result =
+        m_catalogue.SaveComment(strOriginalTitle, nList, strText, [this](const std::string& strPath) {
+            // A comment this run has not read would be lost unseen.
+            const std::string strQuestion =
+                "Comentariul din " + Utf8ToAnsi(strPath) + " nu a fost citit de program. Il inlocuiti?";
+            return MessageBox(strQuestion, nullptr, MB_YESNO) == IDYES;
+        });
+    if (result == Catalogue::SaveResult::Failed) {
         MessageBox("Fisierul pentru comentarii nu poate fi deschis");
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 int CCatalogDlg::DeleteComment(std::string strOriginalTitle, int nList)
 {
-    RemoveCommentFile(Directory(*this, nList), strOriginalTitle);
+    m_catalogue.DeleteComment(strOriginalTitle, nList);
     return 1;
 }
 
 void CCatalogDlg::MoveComment(const std::string& strOriginalTitle)
 {
-    // The seen comment is written first; the to-see file goes only once that
-    // has worked, so the comment is never lost. When both lists share one
-    // comment folder the two are one file, which keeps the new text.
-    if (!SaveComment(strOriginalTitle, kSeenList)) return;
-    std::string strSeenPath, strToSeePath;
-    if (!CommentFilePath(m_szSeenCommentsDir, strOriginalTitle, strSeenPath) ||
-        !CommentFilePath(m_szToSeeCommentsDir, strOriginalTitle, strToSeePath))
-        return;
-    const std::optional<FileStamp> seen = StampOfPath(strSeenPath);
-    const std::optional<FileStamp> toSee = StampOfPath(strToSeePath);
-    if (seen && toSee && seen->nDevice == toSee->nDevice && seen->nInode == toSee->nInode) return;
-    DeleteComment(strOriginalTitle, kToSeeList);
+    // The to-see note goes into the seen comment ahead of the box's text,
+    // unless the box holds it already; one that cannot be read stays where
+    // it is. The to-see file itself goes only with the Save that writes the
+    // to-see list without the film.
+    std::string strToSee;
+    const bool bRead = m_catalogue.LoadComment(strOriginalTitle, kToSeeList, strToSee);
+    std::string strText = m_editComments.GetWindowText();
+    const std::string strNote = AsInTheBox(strToSee);
+    if (bRead && !strNote.empty() && strText.find(strNote) == std::string::npos) {
+        strText = strText.empty() ? strNote : strNote + "\r\n\r\n" + strText;
+        m_editComments.SetWindowText(strText);
+    }
+    if (WriteComment(strOriginalTitle, kSeenList, strText) && bRead)
+        m_catalogue.RemoveToSeeCommentOnSave(strOriginalTitle);
 }

@@ -14,7 +14,7 @@ extern const std::vector<std::string> kCatalogueCsvHeader;
 
 // The seen list, then the to-see list, in list order; each film's comment
 // from its list's comment folder, with its line breaks.
-std::string WriteCatalogueCsv(const CatalogueFolder& folder);
+std::string WriteCatalogueCsv(const Catalogue& catalogue);
 
 // Reads the rows back. Columns are found by name; "Lista" and "Titlu
 // original" are required. An empty "Calificativ" of a seen film leaves it

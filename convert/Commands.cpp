@@ -14,7 +14,11 @@
 #include "TellicoExport.h"
 #include "TextTools.h"
 
+#include "FolderLock.h"
+
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 namespace {
 
@@ -31,10 +35,31 @@ std::vector<IncomingFilm> ReadInput(const ImportOptions& options)
     return {};
 }
 
+// True when strOutput names one of the catalogue's archives or lies in one of
+// its comment folders, links followed: an export must not take their place.
+bool IsInsideCatalogue(const Catalogue& catalogue, const std::string& strOutput)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path output = fs::weakly_canonical(strOutput, ec);
+    for (const int nList : {kSeenList, kToSeeList}) {
+        const fs::path archive = fs::weakly_canonical(catalogue.ArchivePath(nList), ec);
+        if (output == archive || output == fs::path(archive.string() + "~")) {
+            return true;
+        }
+        const std::string strComments = fs::weakly_canonical(catalogue.CommentDir(nList), ec).string() + "/";
+        if (output.string().rfind(strComments, 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Each failure names its file and why.
 int ReportFailures(const std::vector<std::string>& failed)
 {
-    for (const std::string& strPath : failed) {
-        std::cerr << "cinetrove-convert: " << strPath << ": cannot be written\n";
+    for (const std::string& strFailure : failed) {
+        std::cerr << "cinetrove-convert: " << strFailure << "\n";
     }
     return failed.empty() ? 0 : 1;
 }
@@ -45,12 +70,19 @@ int RunImport(const ImportOptions& options)
 {
     try {
         const std::vector<IncomingFilm> films = ReadInput(options);
-        CatalogueFolder folder(options.strDir);
-        folder.Load(false);
-        ImportPlan plan(folder, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
+        // Other writers of the folder wait from this read to the last write.
+        if (!options.bDryRun) {
+            std::error_code ec;
+            std::filesystem::create_directories(options.strDir, ec);
+        }
+        const FolderLock lock(options.strDir + "/filme.cta");
+        Catalogue catalogue;
+        OpenCatalogueFolder(catalogue, options.strDir, false);
+        ImportPlan plan(catalogue, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
         for (const IncomingFilm& film : films) {
             plan.Add(film);
         }
+        plan.Finish();
         plan.Summary().bDryRun = options.bDryRun;
         if (!options.bDryRun && plan.HasChanges()) {
             if (const int nStatus = ReportFailures(plan.Commit()); nStatus != 0) {
@@ -69,24 +101,27 @@ int RunImport(const ImportOptions& options)
 int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir)
 {
     try {
-        CatalogueFolder folder(strDir);
-        folder.Load(true);
+        Catalogue catalogue;
+        OpenCatalogueFolder(catalogue, strDir, true);
+        if (IsInsideCatalogue(catalogue, strOutput)) {
+            throw InputRefused(strOutput, 0, "is a file of the catalogue itself; export to a file outside it");
+        }
         bool bWritten = false;
-        int nFilms = folder.m_nSeenCount + folder.m_nToSeeCount;
+        int nFilms = catalogue.m_nSeenCount + catalogue.m_nToSeeCount;
         switch (format) {
         case ExportFormat::Csv:
-            bWritten = WriteWholeFile(strOutput, WriteCatalogueCsv(folder));
+            bWritten = WriteWholeFile(strOutput, WriteCatalogueCsv(catalogue));
             break;
         case ExportFormat::Letterboxd:
-            bWritten = WriteWholeFile(strOutput, WriteLetterboxdCsv(folder));
-            nFilms = folder.m_nSeenCount;
+            bWritten = WriteWholeFile(strOutput, WriteLetterboxdCsv(catalogue));
+            nFilms = catalogue.m_nSeenCount;
             break;
         case ExportFormat::Tellico:
-            bWritten = WriteTellicoFile(strOutput, folder);
+            bWritten = WriteTellicoFile(strOutput, catalogue);
             break;
         }
         if (!bWritten) {
-            return ReportFailures({strOutput});
+            return ReportFailures({strOutput + ": cannot be written"});
         }
         std::cout << nFilms << " films written to " << strOutput << "\n";
         return 0;
@@ -98,9 +133,13 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
 
 int RunCheck(const std::string& strDir)
 {
-    const CatalogueFolder folder(strDir);
+    Catalogue catalogue;
+    if (!catalogue.UseDataFolder(strDir)) {
+        std::cerr << "cinetrove-convert: " << strDir << ": the folder's path is too long for a catalogue\n";
+        return 1;
+    }
     int nStatus = 0;
-    for (const std::string& strPath : {folder.SeenArchive(), folder.ToSeeArchive()}) {
+    for (const std::string strPath : {catalogue.ArchivePath(kSeenList), catalogue.ArchivePath(kToSeeList)}) {
         const ArchiveFault fault = CheckArchive(strPath);
         if (fault.bWhole) {
             std::cout << strPath << ": whole, " << fault.nFilms << " films\n";
@@ -121,9 +160,9 @@ int RunCheck(const std::string& strDir)
 int RunStats(const std::string& strDir, bool bCsv)
 {
     try {
-        CatalogueFolder folder(strDir);
-        folder.Load(true);
-        const CatalogueStats stats = ComputeStats(folder);
+        Catalogue catalogue;
+        OpenCatalogueFolder(catalogue, strDir, true);
+        const CatalogueStats stats = ComputeStats(catalogue);
         if (bCsv) {
             PrintStatsCsv(std::cout, stats);
         } else {

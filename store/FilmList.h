@@ -12,6 +12,9 @@
 // The two lists, where a command or a comment folder names one of them.
 inline constexpr int kSeenList = 0;
 inline constexpr int kToSeeList = 1;
+// Their names where a file names a list (the catalogue's CSV, Tellico, the
+// counts), indexed by list.
+inline constexpr std::string_view kListNames[] = {"vazute", "de vazut"};
 
 // The order of the lists: byte-wise on unsigned bytes over the whole text, a
 // prefix before the longer text (negative, 0 or positive as strcmp).
