@@ -7,6 +7,7 @@
 #include "CodePage.h"
 #include "ImdbImport.h"
 #include "ImportPlan.h"
+#include "ImportSummary.h"
 #include "InputRefused.h"
 #include "LetterboxdExport.h"
 #include "LetterboxdImport.h"
@@ -18,11 +19,11 @@
 
 namespace {
 
-std::vector<IncomingFilm> ReadInput(const ImportOptions& options)
+IncomingRows ReadInput(const ImportOptions& options)
 {
     switch (options.source) {
     case ImportSource::Imdb:
-        return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput);
+        return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput, options.bAllTypes);
     case ImportSource::Letterboxd:
         return ReadLetterboxdExport(LoadLetterboxdFiles(options.strInput), options.strInput);
     case ImportSource::Csv:
@@ -44,11 +45,19 @@ int ReportFailures(const std::vector<std::string>& failed)
 int RunImport(const ImportOptions& options)
 {
     try {
-        const std::vector<IncomingFilm> films = ReadInput(options);
+        const IncomingRows rows = ReadInput(options);
         CatalogueFolder folder(options.strDir);
         folder.Load(false);
         ImportPlan plan(folder, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
-        for (const IncomingFilm& film : films) {
+        ImportSummary& summary = plan.Summary();
+        summary.notes = rows.notes;
+        for (const IncomingRows::Row& row : rows.leftOut) {
+            summary.leftOut.push_back({row.strTitle, row.strSource, row.strWhy});
+        }
+        for (const IncomingRows::Row& row : rows.unknownTypes) {
+            summary.unknownTypes.push_back({row.strTitle, row.strSource, row.strWhy});
+        }
+        for (const IncomingFilm& film : rows.films) {
             plan.Add(film);
         }
         plan.Summary().bDryRun = options.bDryRun;

@@ -13,6 +13,7 @@ struct ImportOptions {
     std::string strInput;
     std::string strDir = "./data";
     bool bDryRun = false;
+    bool bAllTypes = false;              // IMDb: series, episodes, games... as well
     std::string strUnratedWord = "Bun";  // UTF-8, one of the six words of a seen film
 };
 

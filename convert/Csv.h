@@ -17,17 +17,27 @@ struct CsvRecord {
 
 // Splits `text` into records; empty lines between records are skipped.
 // Throws InputRefused naming strFile and the line of a quoted field that
-// never closes or of a character after a closing quote.
-std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile);
+// never closes or of a character after a closing quote. A spreadsheet set
+// to a language that writes decimal commas separates fields with ';'
+// instead, which cDelimiter names.
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile, char cDelimiter = ',');
+
+// ';' when the first line separates its names with semicolons and holds no
+// comma outside quotes, else ','.
+char CsvDelimiterOf(std::string_view text);
 
 // A parsed file whose first record names the columns, so that a column is
-// found by its name wherever it stands.
+// found by its name wherever it stands; names compare without regard to the
+// case of ASCII letters ("Title type" is "Title Type").
 class CsvTable {
 public:
     // Throws InputRefused when the file holds no header.
-    CsvTable(std::string_view text, std::string strFile);
+    CsvTable(std::string_view text, std::string strFile, char cDelimiter = ',');
 
     bool HasColumn(const std::string& strName) const;
+    // The first of the names that the header holds, else the first name:
+    // the same column under the names of different layouts.
+    std::string ColumnOf(const std::vector<std::string>& names) const;
     // Throws InputRefused naming the file and the header line when a column
     // is missing.
     void RequireColumns(const std::vector<std::string>& names) const;

@@ -1,5 +1,6 @@
 #include "ImportPlan.h"
 
+#include "ArchiveText.h"
 #include "CodePage.h"
 #include "CommentFile.h"
 #include "FilmList.h"
@@ -43,7 +44,10 @@ void ImportPlan::Add(const IncomingFilm& film)
         }
     }
     const std::string strSource = film.strFile + ", line " + std::to_string(film.nLine);
-    const std::string strKey = Utf8ToAnsi(strFrom);
+    IncomingFilm trimmed = film;
+    trimmed.strOriginalTitle = strFrom;
+    const ArchiveTexts texts = ToArchiveTexts(trimmed);
+    const std::string& strKey = texts.strOriginalTitle;
     // The comment file is named after the title: a title that would climb
     // out of the comment folder (or hold a NUL) is refused before anything
     // is written, not after the archives.
@@ -64,7 +68,10 @@ void ImportPlan::Add(const IncomingFilm& film)
         return;
     }
     if (strShown != strFrom) {
-        m_summary.converted.push_back({strFrom, strShown});
+        m_summary.converted.push_back({strFrom, strShown, texts.bOriginalFromTitle});
+    }
+    for (const std::string& strWhat : texts.shortened) {
+        m_summary.shortened.push_back({strShown, strWhat});
     }
 
     int nRating = kToSee;
@@ -75,15 +82,14 @@ void ImportPlan::Add(const IncomingFilm& film)
             m_summary.unrated.push_back(strShown);
         }
         nViewings = film.nViewings;
-        m_folder.m_pSeen = InsertSorted(m_folder.m_pSeen, strKey, Utf8ToAnsi(film.strTitle),
-                                        Utf8ToAnsi(film.strCountry), Utf8ToAnsi(film.strYear),
-                                        Utf8ToAnsi(film.strDirector), Utf8ToAnsi(film.strCast), nRating, nViewings);
+        m_folder.m_pSeen = InsertSorted(m_folder.m_pSeen, strKey, texts.strTitle, texts.strCountry, texts.strYear,
+                                        texts.strDirector, texts.strCast, nRating, nViewings);
         ++m_folder.m_nSeenCount;
         ++m_summary.nSeenAdded;
     } else {
-        m_folder.m_pToSee = InsertSorted(
-            m_folder.m_pToSee, strKey, Utf8ToAnsi(film.strTitle), Utf8ToAnsi(film.strCountry), Utf8ToAnsi(film.strYear),
-            Utf8ToAnsi(film.strDirector), Utf8ToAnsi(film.strCast), film.rating.value_or(kToSee), film.nViewings);
+        m_folder.m_pToSee =
+            InsertSorted(m_folder.m_pToSee, strKey, texts.strTitle, texts.strCountry, texts.strYear, texts.strDirector,
+                         texts.strCast, film.rating.value_or(kToSee), film.nViewings);
         ++m_folder.m_nToSeeCount;
         ++m_summary.nToSeeAdded;
     }

@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source, const char* pInputName,
-               ImportOptions& options, bool& bChosen)
+CLI::App* AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source, const char* pInputName,
+                    ImportOptions& options, bool& bChosen)
 {
     CLI::App* pCommand = import.add_subcommand(pName, pHelp);
     pCommand->add_option(pInputName, options.strInput, "the file to import")->required();
@@ -27,6 +27,7 @@ void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSou
         options.source = source;
         bChosen = true;
     });
+    return pCommand;
 }
 
 }  // namespace
@@ -46,7 +47,9 @@ int main(int argc, char** argv)
     CLI::App* pImport = app.add_subcommand("import", "add films from an export to a catalogue");
     pImport->require_subcommand(1, 1);
     AddImport(*pImport, "imdb", "an IMDb ratings, list or watchlist export (CSV)", ImportSource::Imdb, "FILE",
-              importOptions, bImport);
+              importOptions, bImport)
+        ->add_flag("--all-types", importOptions.bAllTypes,
+                   "take series, episodes, specials, games, podcasts and music videos too");
     AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder", ImportSource::Letterboxd,
               "PATH", importOptions, bImport);
     AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport);

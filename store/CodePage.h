@@ -7,7 +7,8 @@
 // from UTF-8 with our own tables. Comma-below s and t (U+0218..U+021B) become
 // the cedilla forms that the code page has; every other character outside
 // the code page becomes its nearest letter there (è to e, ñ to n, ø to o,
-// fullwidth Ａ to A, ‐ to -; the table and its rules are in
+// fullwidth Ａ to A, ‐ to -; Greek and Cyrillic letters spelt in Latin ones
+// by ELOT 743 and ISO 9, θ to th, ж to ž; the table and its rules are in
 // tools/make_codepage_fold.py), and '?' when it has none. A combining accent
 // joins the letter before it where the code page has the pair as one letter
 // and is dropped otherwise. Invalid UTF-8 sequences become '?'.

@@ -62,7 +62,7 @@ TEST(CodePageTest, CommaBelowLettersBecomeTheirCedillaForms)
 
 TEST(CodePageTest, WhatTheCodePageLacksBecomesAQuestionMark)
 {
-    EXPECT_EQ(Utf8ToAnsi("Ωmega"), "?mega");  // no Latin letter near a Greek one
+    EXPECT_EQ(Utf8ToAnsi("אmega"), "?mega");  // no Latin letter near a Hebrew one
     EXPECT_EQ(Utf8ToAnsi("日本"), "??");      // one '?' per character
     EXPECT_EQ(Utf8ToAnsi("a\xF0\x9F\x8E\xAC"
                          "b"),
