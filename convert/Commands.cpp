@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "ArchiveCheck.h"
+#include "ArchiveText.h"
 #include "CatalogueCsv.h"
 #include "CatalogueFolder.h"
 #include "CatalogueStats.h"
@@ -13,8 +14,10 @@
 #include "LetterboxdImport.h"
 #include "Rating.h"
 #include "TellicoExport.h"
+#include "TellicoImport.h"
 #include "TextTools.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -28,8 +31,35 @@ IncomingRows ReadInput(const ImportOptions& options)
         return ReadLetterboxdExport(LoadLetterboxdFiles(options.strInput), options.strInput);
     case ImportSource::Csv:
         return ReadCatalogueCsv(ReadWholeFile(options.strInput), options.strInput);
+    case ImportSource::Tellico:
+        return ReadTellicoFile(options.strInput, options.strList == "tosee" ? TargetList::ToSee : TargetList::Seen);
     }
     return {};
+}
+
+// Lines longer than the original platform's archive reader takes: it reads
+// the first 253 characters and the rest as the next line, so the archive
+// reads whole here but not there. A warning, not a fault.
+void WarnOfLongLines(const std::string& strPath)
+{
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(strPath);
+    } catch (const InputRefused&) {
+        return;  // the check has said why already
+    }
+    int nLine = 0;
+    for (std::size_t nStart = 0; nStart < bytes.size();) {
+        const std::size_t nEnd = std::min(bytes.find('\n', nStart), bytes.size());
+        std::size_t nLength = nEnd - nStart;
+        if (nLength > 0 && bytes[nEnd - 1] == '\r') --nLength;
+        ++nLine;
+        if (nLength > kMaxArchiveLine) {
+            std::cout << strPath << ", line " << nLine << ": warning: " << nLength << " characters, more than the "
+                      << kMaxArchiveLine << " the archive's reader on the original platform takes\n";
+        }
+        nStart = nEnd + 1;
+    }
 }
 
 int ReportFailures(const std::vector<std::string>& failed)
@@ -111,6 +141,9 @@ int RunCheck(const std::string& strDir)
     int nStatus = 0;
     for (const std::string& strPath : {folder.SeenArchive(), folder.ToSeeArchive()}) {
         const ArchiveFault fault = CheckArchive(strPath);
+        if (fault.bOpened) {
+            WarnOfLongLines(strPath);
+        }
         if (fault.bWhole) {
             std::cout << strPath << ": whole, " << fault.nFilms << " films\n";
             continue;

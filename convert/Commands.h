@@ -6,7 +6,7 @@
 // success, 1 when the input is refused or a file fails. Reports go to
 // standard output, refusals and failures to standard error.
 
-enum class ImportSource { Imdb, Letterboxd, Csv };
+enum class ImportSource { Imdb, Letterboxd, Csv, Tellico };
 
 struct ImportOptions {
     ImportSource source = ImportSource::Imdb;
@@ -14,6 +14,7 @@ struct ImportOptions {
     std::string strDir = "./data";
     bool bDryRun = false;
     bool bAllTypes = false;              // IMDb: series, episodes, games... as well
+    std::string strList = "seen";        // Tellico: the list of entries that name none, "seen" or "tosee"
     std::string strUnratedWord = "Bun";  // UTF-8, one of the six words of a seen film
 };
 

@@ -181,8 +181,5 @@ std::string HtmlToText(std::string_view html)
             strHref.clear();
         }
     }
-    // Only line breaks go from the ends: a no-break space the writer put
-    // there is text.
-    const std::size_t nFirst = out.find_first_not_of("\r\n");
-    return nFirst == std::string::npos ? std::string() : out.substr(nFirst, out.find_last_not_of("\r\n") - nFirst + 1);
+    return out;
 }

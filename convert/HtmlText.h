@@ -7,6 +7,5 @@
 // shows (UTF-8 in, UTF-8 out): tags removed, <br> and paragraph ends as line
 // breaks, entities decoded, a link as its text followed by its address in
 // brackets (the address alone when the text is the address). A "<" that
-// opens no tag ("<3", "a < b") stays. Line breaks are LF; the text has no
-// line breaks at either end.
+// opens no tag ("<3", "a < b") stays. Line breaks are LF.
 std::string HtmlToText(std::string_view html);

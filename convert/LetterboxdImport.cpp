@@ -133,7 +133,7 @@ IncomingRows ReadLetterboxdExport(const std::map<std::string, std::string>& file
                 film.film.strWatchedDate = std::max(film.film.strWatchedDate, strDate);
             }
             if (strName == "reviews.csv") {
-                const std::string strReview = WithCrLfBreaks(HtmlToText(table.Field(record, "Review")));
+                const std::string strReview = WithCrLfBreaks(TrimLineBreaks(HtmlToText(table.Field(record, "Review"))));
                 if (!strReview.empty()) {
                     film.reviews.push_back(strReview);
                 }

@@ -53,6 +53,10 @@ int main(int argc, char** argv)
     AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder", ImportSource::Letterboxd,
               "PATH", importOptions, bImport);
     AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport);
+    AddImport(*pImport, "tellico", "a Tellico video collection (.tc, or its XML)", ImportSource::Tellico, "FILE",
+              importOptions, bImport)
+        ->add_option("--list", importOptions.strList, "the list of entries that do not name one (default seen)")
+        ->check(CLI::IsMember({"seen", "tosee"}));
 
     ExportFormat format = ExportFormat::Csv;
     std::string strOutput;
