@@ -20,6 +20,9 @@ int CompareTitles(std::string_view a, std::string_view b);
 CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::string strTitle, std::string strCountry,
                         std::string strYear, std::string strDirector, std::string strCast, int nRating, int nViewings);
 CFilmNode* RemoveFilm(CFilmNode* pHead, std::string strOriginalTitle);
+// Removes the node of that very film, which one of several films of equal
+// title may be.
+CFilmNode* RemoveNode(CFilmNode* pHead, const CFilm* pFilm);
 int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitle, std::string strTitle,
                std::string strCountry, std::string strYear, std::string strDirector, std::string strCast, int nRating,
                int nViewings);
