@@ -4,8 +4,10 @@
 #include "ArchiveText.h"
 #include "CatalogueCsv.h"
 #include "CatalogueFolder.h"
+#include "CatalogueReplace.h"
 #include "CatalogueStats.h"
 #include "CodePage.h"
+#include "FilmIds.h"
 #include "ImdbImport.h"
 #include "ImportPlan.h"
 #include "ImportSummary.h"
@@ -62,6 +64,20 @@ void WarnOfLongLines(const std::string& strPath)
     }
 }
 
+// Writes a Letterboxd CSV, in parts of at most 1 MB when it is larger.
+bool WriteLetterboxdFiles(const std::string& strPath, const std::string& csv, int nFilms)
+{
+    const std::vector<std::string> parts = SplitCsv(csv, kLetterboxdFileLimit);
+    const std::vector<std::string> names = PartNames(strPath, parts.size());
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (!WriteWholeFile(names[i], parts[i])) return false;
+    }
+    std::cout << nFilms << " films written to " << names.front();
+    if (names.size() > 1) std::cout << " ... " << names.back() << " (" << names.size() << " files of at most 1 MB)";
+    std::cout << "\n";
+    return true;
+}
+
 int ReportFailures(const std::vector<std::string>& failed)
 {
     for (const std::string& strPath : failed) {
@@ -78,6 +94,14 @@ int RunImport(const ImportOptions& options)
         const IncomingRows rows = ReadInput(options);
         CatalogueFolder folder(options.strDir);
         folder.Load(false);
+        if (options.bReplace) {
+            for (const std::string& strNote : rows.notes) std::cout << strNote << "\n";
+            CatalogueReplace replace(folder, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
+            replace.Plan(rows.films);
+            const int nStatus = options.bDryRun ? 0 : ReportFailures(replace.Commit());
+            replace.PrintSummary(std::cout, options.bDryRun);
+            return nStatus;
+        }
         ImportPlan plan(folder, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
         ImportSummary& summary = plan.Summary();
         summary.notes = rows.notes;
@@ -105,7 +129,8 @@ int RunImport(const ImportOptions& options)
     }
 }
 
-int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir)
+int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir,
+              const std::string& strWatchlist)
 {
     try {
         CatalogueFolder folder(strDir);
@@ -116,10 +141,17 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
         case ExportFormat::Csv:
             bWritten = WriteWholeFile(strOutput, WriteCatalogueCsv(folder));
             break;
-        case ExportFormat::Letterboxd:
-            bWritten = WriteWholeFile(strOutput, WriteLetterboxdCsv(folder));
-            nFilms = folder.m_nSeenCount;
-            break;
+        case ExportFormat::Letterboxd: {
+            FilmIds ids;
+            ids.Load(strDir);
+            bWritten = WriteLetterboxdFiles(strOutput, WriteLetterboxdCsv(folder, ids), folder.m_nSeenCount);
+            if (bWritten && !strWatchlist.empty()) {
+                bWritten =
+                    WriteLetterboxdFiles(strWatchlist, WriteLetterboxdWatchlist(folder, ids), folder.m_nToSeeCount);
+                if (!bWritten) return ReportFailures({strWatchlist});
+            }
+            return bWritten ? 0 : ReportFailures({strOutput});
+        }
         case ExportFormat::Tellico:
             bWritten = WriteTellicoFile(strOutput, folder);
             break;

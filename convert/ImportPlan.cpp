@@ -6,6 +6,7 @@
 #include "FilmList.h"
 #include "InputRefused.h"
 #include "Rating.h"
+#include "RatingScale.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -66,7 +67,7 @@ const CFilm* ImportPlan::FindExact(bool bSeen, const std::string& strKey, const 
 
 // Keeps what the site said of the film in the side file: its ids, and its
 // rating as the site gave it (none for a seen film without one).
-void ImportPlan::Remember(bool bSeen, const CFilm& film, const IncomingFilm& incoming)
+void ImportPlan::Remember(bool bSeen, const CFilm& film, const IncomingFilm& incoming, bool bAdded)
 {
     FilmIds::Row row;
     row.bSeen = bSeen;
@@ -76,8 +77,14 @@ void ImportPlan::Remember(bool bSeen, const CFilm& film, const IncomingFilm& inc
     row.points = incoming.sitePoints;
     row.strDateRated = incoming.strDateRated;
     row.strWatchedDate = incoming.strWatchedDate;
-    const bool bUnrated = bSeen && incoming.list == TargetList::Seen && !incoming.rating;
-    if (!row.ids.empty() || row.points || bUnrated || m_ids.Find(bSeen, row.strTitle, row.strYear) != nullptr) {
+    const bool bKnown = m_ids.Find(bSeen, row.strTitle, row.strYear) != nullptr;
+    if (!bAdded && !bKnown && !row.points) {
+        // A film of the catalogue that the site has no rating for: its word
+        // is the user's own, so the side file gives back that word's points.
+        row.points = TenPointsFromRating(film.m_nRating);
+    }
+    const bool bImportedUnrated = bAdded && bSeen && !incoming.rating;
+    if (!row.ids.empty() || row.points || bImportedUnrated || bKnown) {
         m_ids.Record(row);
     }
 }
@@ -123,12 +130,12 @@ void ImportPlan::Add(const IncomingFilm& film)
         pInToSee = pInSeen == nullptr ? FindSame(false, strKey, texts.strYear, IdsOf(film)) : nullptr;
     }
     if (pInSeen != nullptr) {
-        Remember(true, *pInSeen, film);
+        Remember(true, *pInSeen, film, false);
         m_summary.skipped.push_back({strShown, strSource, "already in the seen list"});
         return;
     }
     if (!bSeen && pInToSee != nullptr) {
-        Remember(false, *pInToSee, film);
+        Remember(false, *pInToSee, film, false);
         m_summary.skipped.push_back({strShown, strSource, "already in the to-see list"});
         return;
     }
@@ -206,7 +213,7 @@ void ImportPlan::Add(const IncomingFilm& film)
         if (p->m_pFilm->m_strOriginalTitle == strKey) pAdded = p->m_pFilm;
     }
     (bSeen ? m_seenIndex : m_toSeeIndex).emplace(strKey, pAdded);
-    Remember(bSeen, *pAdded, film);
+    Remember(bSeen, *pAdded, film, true);
 }
 
 std::vector<std::string> ImportPlan::Commit() const

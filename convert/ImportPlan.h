@@ -46,7 +46,7 @@ private:
     const CFilm* FindSame(bool bSeen, const std::string& strKey, const std::string& strYear,
                           const std::vector<std::string>& ids) const;
     const CFilm* FindExact(bool bSeen, const std::string& strKey, const std::string& strYear) const;
-    void Remember(bool bSeen, const CFilm& film, const IncomingFilm& incoming);
+    void Remember(bool bSeen, const CFilm& film, const IncomingFilm& incoming, bool bAdded);
 
     CatalogueFolder& m_folder;
     int m_nUnratedRating;

@@ -52,7 +52,9 @@ int main(int argc, char** argv)
                    "take series, episodes, specials, games, podcasts and music videos too");
     AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder", ImportSource::Letterboxd,
               "PATH", importOptions, bImport);
-    AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport);
+    AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport)
+        ->add_flag("--replace", importOptions.bReplace,
+                   "make the lists exactly the file's rows, keeping the archives before as NAME.N");
     AddImport(*pImport, "tellico", "a Tellico video collection (.tc, or its XML)", ImportSource::Tellico, "FILE",
               importOptions, bImport)
         ->add_option("--list", importOptions.strList, "the list of entries that do not name one (default seen)")
@@ -61,6 +63,7 @@ int main(int argc, char** argv)
     ExportFormat format = ExportFormat::Csv;
     std::string strOutput;
     std::string strFrom = "./data";
+    std::string strWatchlist;
     CLI::App* pExport = app.add_subcommand("export", "write a catalogue in another format");
     pExport->require_subcommand(1, 1);
     for (const auto& [pName, pHelp, exportFormat] :
@@ -70,6 +73,9 @@ int main(int argc, char** argv)
         CLI::App* pCommand = pExport->add_subcommand(pName, pHelp);
         pCommand->add_option("FILE", strOutput, "the file to write")->required();
         pCommand->add_option("--from", strFrom, "the catalogue folder (default ./data)");
+        if (exportFormat == ExportFormat::Letterboxd) {
+            pCommand->add_option("--watchlist", strWatchlist, "write the to-see list there, as a watchlist");
+        }
         pCommand->callback([&format, chosen = exportFormat] { format = chosen; });
     }
 
@@ -93,7 +99,7 @@ int main(int argc, char** argv)
         return RunImport(importOptions);
     }
     if (pExport->parsed()) {
-        return RunExport(format, strOutput, strFrom);
+        return RunExport(format, strOutput, strFrom, strWatchlist);
     }
     if (pCheck->parsed()) {
         return RunCheck(strDir);
