@@ -60,6 +60,16 @@ TEST(CodePageTest, CommaBelowLettersBecomeTheirCedillaForms)
               "ar\xE3");
 }
 
+// Greek by ELOT 743 (stress kept as an acute, θ χ ψ in two letters, the
+// pairs ου, αυ/ευ as v or f, γγ as ng), Cyrillic by ISO 9, then folded.
+TEST(CodePageTest, GreekAndCyrillicAreSpeltInLatinLetters)
+{
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Οι επίλεκτοι")), "Oi epílektoi");
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Θεσσαλονίκη ΘΕΑ Ψυχή")), "Thessaloníki THEA Psychí");
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Ευρώπη ευθύνη Αυγή ουρανός Άγγελος")), "Evrópi efthýni Avgí ouranós Ángelos");
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Жизнь Щука Чёрный Юг")), "Žizn' Suka Čërnyj Ug");
+}
+
 TEST(CodePageTest, WhatTheCodePageLacksBecomesAQuestionMark)
 {
     EXPECT_EQ(Utf8ToAnsi("אmega"), "?mega");  // no Latin letter near a Hebrew one
