@@ -40,7 +40,7 @@ CCatalogDlg::ArchiveSave CCatalogDlg::SaveArchive(const char* pszPath, const CFi
     if (!hold.MayReplace(pszPath)) {
         // Paths are the system's UTF-8; the message is code-page text.
         const std::string strQuestion =
-            "Fisierul " + Utf8ToAnsi(pszPath) + " nu a fost citit complet sau a fost schimbat. Il inlocuiti?";
+            "Fisierul " + PathToAnsi(pszPath) + " nu a fost citit complet sau a fost schimbat. Il inlocuiti?";
         if (MessageBox(strQuestion, nullptr, MB_YESNO) != IDYES) return ArchiveSave::Kept;
         std::string strKept;
         if (!KeepNumberedCopy(pszPath, strKept)) return ArchiveSave::Failed;

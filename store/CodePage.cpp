@@ -252,9 +252,10 @@ bool AppendGreekSpelling(std::string& out, std::string_view utf8, std::size_t& p
     return false;
 }
 
-}  // namespace
+// Letters spelt in Latin ones only in texts, not in paths (PathToAnsi).
+bool IsGreekOrCyrillicLetter(char32_t cp) { return IsGreekLetter(cp) || (cp >= 0x0400 && cp <= 0x04FF); }
 
-std::string Utf8ToAnsi(std::string_view utf8)
+std::string ToAnsi(std::string_view utf8, bool bSpell)
 {
     const auto& reverse = ReverseTable();
     std::string out;
@@ -279,6 +280,8 @@ std::string Utf8ToAnsi(std::string_view utf8)
             if (composed) out.back() = static_cast<char>(composed);
             cpLast = composed ? kHighHalf[composed - 0x80u] : 0;
             continue;
+        } else if (!bSpell && IsGreekOrCyrillicLetter(cp)) {
+            // byte stays '?'
         } else if (IsGreekLetter(cp) && AppendGreekSpelling(out, utf8, pos, cp)) {
             cpLast = static_cast<unsigned char>(out.back());
             cpLast = cpLast < 0x80 ? cpLast : kHighHalf[cpLast - 0x80u];
@@ -291,6 +294,11 @@ std::string Utf8ToAnsi(std::string_view utf8)
     }
     return out;
 }
+
+}  // namespace
+
+std::string Utf8ToAnsi(std::string_view utf8) { return ToAnsi(utf8, true); }
+std::string PathToAnsi(std::string_view utf8) { return ToAnsi(utf8, false); }
 
 std::string AnsiToUpper(std::string_view ansi)
 {

@@ -14,6 +14,10 @@
 // and is dropped otherwise. Invalid UTF-8 sequences become '?'.
 std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
+// A path shown as code-page text: the same, except that Greek and Cyrillic
+// letters stay '?' rather than spelt in Latin ones, so that a folder's name
+// shown in a box never reads as the name of another folder that may exist.
+std::string PathToAnsi(std::string_view utf8);
 
 // Upper-casing of one Windows-1250 text, letters with diacritics included.
 std::string AnsiToUpper(std::string_view ansi);

@@ -68,6 +68,8 @@ TEST(CodePageTest, GreekAndCyrillicAreSpeltInLatinLetters)
     EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Θεσσαλονίκη ΘΕΑ Ψυχή")), "Thessaloníki THEA Psychí");
     EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Ευρώπη ευθύνη Αυγή ουρανός Άγγελος")), "Evrópi efthýni Avgí ouranós Ángelos");
     EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Жизнь Щука Чёрный Юг")), "Žizn' Suka Čërnyj Ug");
+    // A path keeps them as '?': "Fil'my" might be another folder.
+    EXPECT_EQ(PathToAnsi("/home/Фильмы/Ωè.cta"), std::string("/home/") + std::string(6, '?') + "/?e.cta");
 }
 
 TEST(CodePageTest, WhatTheCodePageLacksBecomesAQuestionMark)
