@@ -4,9 +4,6 @@
 #include "CatalogDlg.h"
 #include "CurrentDirectory.h"
 
-#include <cstring>
-#include <utility>
-
 namespace {
 // A relative path is taken against the current directory of this moment and
 // kept whole, so a later browse, which moves the current directory, never
@@ -26,31 +23,21 @@ void CCatalogDlg::OnSetActiveFile()
     CActiveFilesDlg dlg(this, kPathSize);
     dlg.m_nFilesChoice = m_nActiveFilesChoice;
     dlg.m_nCommentsChoice = m_nActiveCommentsChoice;
-    dlg.ShowPath(CActiveFilesDlg::SeenFile, m_szSeenFile);
-    dlg.ShowPath(CActiveFilesDlg::ToSeeFile, m_szToSeeFile);
-    dlg.ShowPath(CActiveFilesDlg::ToSeeCommentsDir, m_szToSeeCommentsDir);
-    dlg.ShowPath(CActiveFilesDlg::SeenCommentsDir, m_szSeenCommentsDir);
+    dlg.ShowPath(CActiveFilesDlg::SeenFile, m_catalogue.m_szSeenFile);
+    dlg.ShowPath(CActiveFilesDlg::ToSeeFile, m_catalogue.m_szToSeeFile);
+    dlg.ShowPath(CActiveFilesDlg::ToSeeCommentsDir, m_catalogue.m_szToSeeCommentsDir);
+    dlg.ShowPath(CActiveFilesDlg::SeenCommentsDir, m_catalogue.m_szSeenCommentsDir);
     if (dlg.DoModal() != IDOK) return;
 
     // The paths are taken as they stand, whatever the choices; the lists in
     // memory and the result list stay as they are until Reopen.
     m_nActiveCommentsChoice = dlg.m_nCommentsChoice;
-    const std::string strSeenBefore = m_szSeenFile;
-    const std::string strToSeeBefore = m_szToSeeFile;
     m_nActiveFilesChoice = dlg.m_nFilesChoice;
     // The dialog's OK lets through only paths that fit; a path that still
     // would not is left as it was, and said so, rather than cut short.
-    const std::pair<char(*)[kPathSize], CActiveFilesDlg::PathField> paths[] = {
-        {&m_szSeenFile, CActiveFilesDlg::SeenFile},
-        {&m_szToSeeFile, CActiveFilesDlg::ToSeeFile},
-        {&m_szToSeeCommentsDir, CActiveFilesDlg::ToSeeCommentsDir},
-        {&m_szSeenCommentsDir, CActiveFilesDlg::SeenCommentsDir}};
-    bool bAllFit = true;
-    for (const auto& [pBuffer, field] : paths)
-        bAllFit = StorePath(*pBuffer, AbsolutePath(dlg.GetPath(field))) && bAllFit;
-    if (!bAllFit) MessageBox(CActiveFilesDlg::kPathTooLong);
-    // An archive path that now names another file: Save must not take that
-    // file's place unasked unless nothing is there.
-    if (std::strcmp(strSeenBefore.c_str(), m_szSeenFile) != 0) m_seenHold.Repoint(m_szSeenFile);
-    if (std::strcmp(strToSeeBefore.c_str(), m_szToSeeFile) != 0) m_toSeeHold.Repoint(m_szToSeeFile);
+    if (!m_catalogue.SetActivePaths(AbsolutePath(dlg.GetPath(CActiveFilesDlg::SeenFile)),
+                                    AbsolutePath(dlg.GetPath(CActiveFilesDlg::ToSeeFile)),
+                                    AbsolutePath(dlg.GetPath(CActiveFilesDlg::ToSeeCommentsDir)),
+                                    AbsolutePath(dlg.GetPath(CActiveFilesDlg::SeenCommentsDir))))
+        MessageBox(CActiveFilesDlg::kPathTooLong);
 }

@@ -1,63 +1,18 @@
 // The catalogue archives: loading, saving, Save, Reopen and Exit.
 #include "CatalogDlg.h"
 
-#include "Archive.h"
 #include "CodePage.h"
-#include "FilmList.h"
 
-int CCatalogDlg::LoadArchives()
-{
-    m_pSeenList = nullptr;
-    m_pToSeeList = nullptr;
-    m_nSeenCount = 0;
-    m_nToSeeCount = 0;
-    m_nMaxViewings = 0;
-    m_bSeenChanged = false;
-    m_bToSeeChanged = false;
-
-    ArchiveContents seen;
-    const ArchiveReadResult seenResult = ReadArchive(m_szSeenFile, seen);
-    m_seenHold.AfterRead(seenResult, seen);
-    m_pSeenList = seen.pHead;
-    m_nSeenCount = seen.nCount;
-    m_nMaxViewings = seen.nMaxViewings;
-    if (seenResult != ArchiveRead) {
-        m_toSeeHold.LeftUnread();
-        return seenResult;
-    }
-
-    ArchiveContents toSee;
-    const ArchiveReadResult toSeeResult = ReadArchive(m_szToSeeFile, toSee);
-    m_toSeeHold.AfterRead(toSeeResult, toSee);
-    m_pToSeeList = toSee.pHead;
-    m_nToSeeCount = toSee.nCount;
-    return toSeeResult;
-}
-
-CCatalogDlg::ArchiveSave CCatalogDlg::SaveArchive(const char* pszPath, const CFilmNode* pHead, int nCount,
-                                                  ArchiveHold& hold)
-{
-    if (!hold.MayReplace(pszPath)) {
-        // Paths are the system's UTF-8; the message is code-page text.
-        const std::string strQuestion =
-            "Fisierul " + PathToAnsi(pszPath) + " nu a fost citit complet sau a fost schimbat. Il inlocuiti?";
-        if (MessageBox(strQuestion, nullptr, MB_YESNO) != IDYES) return ArchiveSave::Kept;
-        std::string strKept;
-        if (!KeepNumberedCopy(pszPath, strKept)) return ArchiveSave::Failed;
-    }
-    FileStamp written;
-    if (!WriteArchive(pszPath, pHead, nCount, &written)) return ArchiveSave::Failed;
-    hold.AfterWrite(written);
-    return ArchiveSave::Written;
-}
+int CCatalogDlg::LoadArchives() { return m_catalogue.LoadArchives(); }
 
 bool CCatalogDlg::SaveArchives()
 {
-    const ArchiveSave seen = SaveArchive(m_szSeenFile, m_pSeenList, m_nSeenCount, m_seenHold);
-    const ArchiveSave toSee = SaveArchive(m_szToSeeFile, m_pToSeeList, m_nToSeeCount, m_toSeeHold);
-    if (seen == ArchiveSave::Written) m_bSeenChanged = false;
-    if (toSee == ArchiveSave::Written) m_bToSeeChanged = false;
-    return seen != ArchiveSave::Failed && toSee != ArchiveSave::Failed;
+    return m_catalogue.SaveArchives([this](const std::string& strPath) {
+        // Paths are the system's UTF-8; the message is code-page text.
+        const std::string strQuestion =
+            "Fisierul " + PathToAnsi(strPath) + " nu a fost citit complet sau a fost schimbat. Il inlocuiti?";
+        return MessageBox(strQuestion, nullptr, MB_YESNO) == IDYES;
+    });
 }
 
 void CCatalogDlg::OnSave()
@@ -87,8 +42,6 @@ bool CCatalogDlg::SaveUnsavedWork()
 void CCatalogDlg::OnReopen()
 {
     if (!SaveUnsavedWork()) return;
-    m_pSeenList = FreeList(m_pSeenList);
-    m_pToSeeList = FreeList(m_pToSeeList);
     LoadArchives();
 }
 

@@ -4,6 +4,7 @@
 #include "Archive.h"
 #include "CommentFile.h"
 #include "CurrentDirectory.h"
+#include "FilmColumns.h"
 #include "FilmList.h"
 #include "Rating.h"
 #include "TextFile.h"
@@ -51,11 +52,7 @@ CCatalogDlg::CCatalogDlg() : CDialog(IDD_CINETROVE_DIALOG), m_nPanelViewings(0)
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
-CCatalogDlg::~CCatalogDlg()
-{
-    m_pSeenList = FreeList(m_pSeenList);
-    m_pToSeeList = FreeList(m_pToSeeList);
-}
+CCatalogDlg::~CCatalogDlg() = default;
 
 void CCatalogDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -92,7 +89,7 @@ BOOL CCatalogDlg::OnInitDialog()
     CreateResultColumns();
     CreateToolBar();
 
-    m_nMaxViewings = 0;
+    m_catalogue.m_nMaxViewings = 0;
     m_nTopCriterion = 0;
     m_bSearchOriginalTitle = m_bSearchTitle = m_bSearchCountry = m_bSearchYear = 0;
     m_bSearchDirector = m_bSearchCast = m_bSearchRating = m_bSearchApproximate = 0;
@@ -113,45 +110,25 @@ BOOL CCatalogDlg::OnInitDialog()
     return TRUE;
 }
 
-bool CCatalogDlg::StorePath(char (&buffer)[kPathSize], const std::string& strPath)
-{
-    if (strPath.size() >= kPathSize || strPath.find('\0') != std::string::npos) return false;
-    std::memcpy(buffer, strPath.c_str(), strPath.size() + 1);
-    return true;
-}
-
 void CCatalogDlg::SetDataPaths()
 {
     // The data directory of the working directory when its seen archive
     // opens, else the one of the fallback directory. Paths that would not fit
     // their buffers count as an archive that does not open.
-    const auto usePaths = [this](const std::string& strData) {
-        const std::string strComments = strData + "/comments";
-        return StorePath(m_szSeenFile, strData + "/filme.cta") && StorePath(m_szToSeeFile, strData + "/tosee.cta") &&
-               StorePath(m_szToSeeCommentsDir, strComments + "/tosee") &&
-               StorePath(m_szSeenCommentsDir, strComments + "/filme");
-    };
     std::string strWorking;
-    bool bLocal = AfxGetCurrentDirectory(strWorking) && usePaths(strWorking + "/data");
+    bool bLocal = AfxGetCurrentDirectory(strWorking) && m_catalogue.UseDataFolder(strWorking + "/data");
     // The probe opens the archive as the reader would: a regular file only,
     // so a folder or a pipe of that name counts as no archive.
-    if (bLocal) bLocal = TextFileReader(m_szSeenFile).IsOpen();
-    if (!bLocal) usePaths(std::string(CINETROVE_FALLBACK_DIR) + "/data");
+    if (bLocal) bLocal = TextFileReader(m_catalogue.m_szSeenFile).IsOpen();
+    if (!bLocal) m_catalogue.UseDataFolder(std::string(CINETROVE_FALLBACK_DIR) + "/data");
 }
 
 void CCatalogDlg::CreateResultColumns()
 {
     m_listCtrl.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    struct Column {
-        const char* heading;
-        int width;
-    };
-    static constexpr Column kColumns[] = {
-        {"Titlu original", 160}, {"Titlu", 160},      {"Tara", 60},      {"An", 50},
-        {"Regia", 100},          {"Calificativ", 70}, {"Vizionari", 60}, {"Distributia", 500}};
     int nCol = 0;
-    for (const Column& column : kColumns) {
-        m_listCtrl.InsertColumn(nCol, column.heading, LVCFMT_LEFT, column.width);
+    for (const FilmColumn& column : kFilmColumns) {
+        m_listCtrl.InsertColumn(nCol, std::string(column.heading), LVCFMT_LEFT, column.nWidth);
         ++nCol;
     }
 }

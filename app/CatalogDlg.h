@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ArchiveHold.h"
+#include "Catalogue.h"
 #include "Controls.h"
 #include "Dialog.h"
 #include "Film.h"
@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-// The main window: owns the two film lists, their counts, the four data
-// paths, the values of the details panel, the choices that the Search, Top
-// and Active Files dialogs remember, and the controls.
+// The main window: shows the catalogue (the two film lists, their counts, the
+// four data paths) and owns the values of the details panel, the choices that
+// the Search, Top and Active Files dialogs remember, and the controls.
 class CCatalogDlg : public CDialog {
 public:
-    static constexpr int kPathSize = 255;  // a path holds at most 254 bytes
+    static constexpr int kPathSize = Catalogue::kPathSize;
 
     CCatalogDlg();
     ~CCatalogDlg() override;
@@ -40,11 +40,9 @@ public:
 
     HICON m_hIcon;
 
-    // The catalogue.
-    CFilmNode* m_pToSeeList = nullptr;
-    CFilmNode* m_pSeenList = nullptr;
-    int m_nSeenCount = 0;
-    int m_nToSeeCount = 0;
+    // The catalogue: the lists, their counts, the largest number of
+    // viewings, the data paths.
+    Catalogue m_catalogue;
 
     // Remembered choices.
     int m_nActiveFilesChoice = 0;
@@ -61,13 +59,6 @@ public:
     int m_bSearchSeen = 0;
     int m_bSearchToSee = 0;
 
-    // The data paths.
-    char m_szToSeeFile[kPathSize] = {};
-    char m_szSeenFile[kPathSize] = {};
-    char m_szToSeeCommentsDir[kPathSize] = {};
-    char m_szSeenCommentsDir[kPathSize] = {};
-
-    int m_nMaxViewings = 0;
     int m_nTopCriterion = 0;
 
     // The archives: 0 both read, 1 one cannot be opened, 2 one is invalid.
@@ -78,9 +69,10 @@ public:
     bool SaveArchives();
     // True when a New or Modify changed a list since the lists were last
     // read, or that list was last saved.
-    bool HasUnsavedWork() const { return m_bSeenChanged || m_bToSeeChanged; }
+    bool HasUnsavedWork() const { return m_catalogue.HasUnsavedWork(); }
 
-    // Comment files; nList 0 is the seen list, any other the to-see list.
+    // Comment files and the comment box; nList 0 is the seen list, any other
+    // the to-see list.
     int LoadComment(std::string strOriginalTitle, int nList);
     int SaveComment(std::string strOriginalTitle, int nList);
     int DeleteComment(std::string strOriginalTitle, int nList);
@@ -121,28 +113,16 @@ public:
     // (CFilmRowSource::RowOf gives a film's row).
     void ShowFilmRows(std::vector<CListSharedRow> rows);
 
-    // Copies a path into one of the fixed path buffers; false, with the
-    // buffer unchanged, when it does not fit.
-    static bool StorePath(char (&buffer)[kPathSize], const std::string& strPath);
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 
 private:
-    enum class ArchiveSave { Written, Kept, Failed };
-    ArchiveSave SaveArchive(const char* pszPath, const CFilmNode* pHead, int nCount, ArchiveHold& hold);
     // With unsaved work, asks whether to save it; true when the caller may go
     // on and let the lists go (saved, or the user said no).
     bool SaveUnsavedWork();
     // Comment of a film that leaves the to-see list for the seen one.
     void MoveComment(const std::string& strOriginalTitle);
-
-    // What this run holds of each archive file, and which lists changed.
-    ArchiveHold m_seenHold;
-    ArchiveHold m_toSeeHold;
-    bool m_bSeenChanged = false;
-    bool m_bToSeeChanged = false;
 
     void SetDataPaths();
     void CreateResultColumns();

@@ -28,7 +28,7 @@ void CCatalogDlg::OnDblclkResultList(NMHDR*, LRESULT* pResult)
         }
         return false;
     };
-    if (!bringIn(m_pSeenList, kSeenList)) bringIn(m_pToSeeList, kToSeeList);
+    if (!bringIn(m_catalogue.m_pSeenList, kSeenList)) bringIn(m_catalogue.m_pToSeeList, kToSeeList);
     UpdateData(FALSE);
 }
 

@@ -2,6 +2,7 @@
 
 #include "Archive.h"
 #include "CatalogDlg.h"
+#include "FilmColumns.h"
 
 #include <string>
 
@@ -34,16 +35,27 @@ bool TakePanelFilm(CCatalogDlg& dlg, const char* pszCaption)
     return true;
 }
 
+FilmEntry PanelFilm(const CCatalogDlg& dlg, int nRating)
+{
+    return {dlg.m_strPanelOriginalTitle,
+            dlg.m_strPanelTitle,
+            dlg.m_strPanelCountry,
+            dlg.m_strPanelYear,
+            dlg.m_strPanelDirector,
+            dlg.m_strPanelCast,
+            nRating,
+            dlg.m_nPanelViewings};
+}
+
 void ShowPanelRow(CCatalogDlg& dlg)
 {
     // The row shows the panel, the rating word as it was typed.
     dlg.OnClearList();
-    const int nItem = dlg.m_listCtrl.InsertItem(0, dlg.m_strPanelOriginalTitle);
-    dlg.m_listCtrl.SetItemText(nItem, 1, dlg.m_strPanelTitle);
-    dlg.m_listCtrl.SetItemText(nItem, 2, dlg.m_strPanelCountry);
-    dlg.m_listCtrl.SetItemText(nItem, 3, dlg.m_strPanelYear);
-    dlg.m_listCtrl.SetItemText(nItem, 4, dlg.m_strPanelDirector);
-    dlg.m_listCtrl.SetItemText(nItem, 5, dlg.m_strPanelRating);
-    dlg.m_listCtrl.SetItemText(nItem, 6, std::to_string(dlg.m_nPanelViewings));
-    dlg.m_listCtrl.SetItemText(nItem, 7, dlg.m_strPanelCast);
+    const FilmCells cells{{dlg.m_strPanelOriginalTitle, dlg.m_strPanelTitle, dlg.m_strPanelCountry, dlg.m_strPanelYear,
+                           dlg.m_strPanelDirector, dlg.m_strPanelCast},
+                          dlg.m_strPanelRating,
+                          dlg.m_nPanelViewings};
+    const int nItem = dlg.m_listCtrl.InsertItem(0, FilmCellText(cells, 0));
+    for (int nCol = 1; nCol < static_cast<int>(kFilmColumns.size()); ++nCol)
+        dlg.m_listCtrl.SetItemText(nItem, nCol, FilmCellText(cells, nCol));
 }

@@ -21,17 +21,21 @@ void CFilmRowSource::Retain(const void* pKey) const { FilmTexts::Retain(pKey); }
 
 void CFilmRowSource::Release(const void* pKey) const { FilmTexts::Release(pKey); }
 
+FilmCells CFilmRowSource::CellsOf(const void* pKey, int nRating, int nViewings)
+{
+    FilmCells cells;
+    for (int n = 0; n < FilmTexts::kCount; ++n) cells.texts[static_cast<std::size_t>(n)] = FilmTexts::TextOf(pKey, n);
+    cells.strRating = nRating >= 0 && nRating < static_cast<int>(kRatingWords.size())
+                          ? kRatingWords[static_cast<std::size_t>(nRating)]
+                          : std::string_view();
+    cells.nViewings = nViewings;
+    return cells;
+}
+
 std::string CFilmRowSource::CellText(const void* pKey, std::int64_t nExtra, int nCol) const
 {
     const auto nBits = static_cast<std::uint64_t>(nExtra);
-    switch (nCol) {
-    case 5:
-        return RatingToText(static_cast<int>(static_cast<std::uint32_t>(nBits >> 32)));
-    case 6:
-        return std::to_string(static_cast<int>(static_cast<std::uint32_t>(nBits)));
-    case 7:
-        return FilmTexts::TextOf(pKey, 5);
-    default:
-        return nCol >= 0 && nCol < 5 ? std::string(FilmTexts::TextOf(pKey, nCol)) : std::string();
-    }
+    return FilmCellText(CellsOf(pKey, static_cast<int>(static_cast<std::uint32_t>(nBits >> 32)),
+                                static_cast<int>(static_cast<std::uint32_t>(nBits))),
+                        nCol);
 }

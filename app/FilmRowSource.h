@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Film.h"
+#include "FilmColumns.h"
 #include "ListRowSource.h"
 
 // The result list's rows of films: a row holds its film's block of texts
@@ -16,7 +17,10 @@ public:
 
     void Retain(const void* pKey) const override;
     void Release(const void* pKey) const override;
-    // The eight cells: the five first texts, the rating word, the number of
-    // viewings and the cast.
+    // The cells of the film whose texts are the block pKey, with its rating
+    // code and viewings; valid while the block has a holder.
+    static FilmCells CellsOf(const void* pKey, int nRating, int nViewings);
+
+    // The eight cells of the film columns.
     std::string CellText(const void* pKey, std::int64_t nExtra, int nCol) const override;
 };

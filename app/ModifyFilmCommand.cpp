@@ -5,10 +5,10 @@
 
 #include "FilmList.h"
 #include "FilmRow.h"
+#include "ListRule.h"
 #include "ModifyFilmDlg.h"
 #include "Rating.h"
 
-#include <algorithm>
 #include <string>
 
 void CCatalogDlg::OnModify()
@@ -20,45 +20,27 @@ void CCatalogDlg::OnModify()
     if (dlgModify.DoModal() != IDOK) return;
     const std::string& strKey = dlgModify.m_strFilmToModify;
 
-    // Both lists are asked first; the seen list wins when both hold the key.
-    const bool bInSeen = ContainsFilm(m_pSeenList, strKey) != 0;
-    const bool bInToSee = ContainsFilm(m_pToSeeList, strKey) != 0;
-    const int nRating = TextToRating(m_strPanelRating);
-
-    if (bInSeen) {
-        if (nRating == kToSeeRating) {
-            MessageBox("Nu exista compatibilitate de calificativ!", kCaption);
-            return;
-        }
-        if (m_nPanelViewings <= 0) {
-            MessageBox("Numarul de vizionari nu poate fi zero!", kCaption);
-            return;
-        }
-        // The film keeps its place, even under a new original title: the list
-        // is sorted again when the archives are next read.
-        UpdateFilm(m_pSeenList, strKey, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry, m_strPanelYear,
-                   m_strPanelDirector, m_strPanelCast, nRating, m_nPanelViewings);
-        m_bSeenChanged = true;
-        ShowPanelRow(*this);
-        m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
-        SaveComment(m_strPanelOriginalTitle, kSeenList);
-        UpdateData(FALSE);
-    } else if (bInToSee) {
-        if (nRating != kToSeeRating) {
-            MessageBox("Nu exista compatibilitate de calificativ!", kCaption);
-            return;
-        }
-        if (m_nPanelViewings != 0) {
-            MessageBox("Numarul de vizionari trebuie sa fie zero!", kCaption);
-            return;
-        }
-        UpdateFilm(m_pToSeeList, strKey, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry, m_strPanelYear,
-                   m_strPanelDirector, m_strPanelCast, nRating, 0);
-        m_bToSeeChanged = true;
-        ShowPanelRow(*this);
-        SaveComment(m_strPanelOriginalTitle, kToSeeList);
-        UpdateData(FALSE);
-    } else {
+    // The seen list wins when both hold the key.
+    const int nList = m_catalogue.FindListOf(strKey);
+    if (nList < 0) {
         MessageBox("Filmul precizat nu exista!", kCaption);
+        return;
     }
+    const int nRating = TextToRating(m_strPanelRating);
+    switch (CheckListRule(nList, nRating, m_nPanelViewings)) {
+    case ListRuleFault::Rating:
+        MessageBox("Nu exista compatibilitate de calificativ!", kCaption);
+        return;
+    case ListRuleFault::Viewings:
+        MessageBox(
+            nList == kSeenList ? "Numarul de vizionari nu poate fi zero!" : "Numarul de vizionari trebuie sa fie zero!",
+            kCaption);
+        return;
+    case ListRuleFault::None:
+        break;
+    }
+    m_catalogue.UpdateFilm(nList, strKey, PanelFilm(*this, nRating));
+    ShowPanelRow(*this);
+    SaveComment(m_strPanelOriginalTitle, nList);
+    UpdateData(FALSE);
 }

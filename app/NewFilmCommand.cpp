@@ -5,10 +5,9 @@
 
 #include "FilmList.h"
 #include "FilmRow.h"
+#include "ListRule.h"
 #include "NewFilmDlg.h"
 #include "Rating.h"
-
-#include <algorithm>
 
 void CCatalogDlg::OnNew()
 {
@@ -18,53 +17,25 @@ void CCatalogDlg::OnNew()
     CNewFilmDlg dlgNew(this);
     dlgNew.m_nTargetList = kSeenList;
     if (dlgNew.DoModal() != IDOK) return;
+    const int nList = dlgNew.m_nTargetList;
+    if (nList != kSeenList && nList != kToSeeList) return;
 
-    // The rating is judged before the number of viewings.
     const int nRating = TextToRating(m_strPanelRating);
-    if (dlgNew.m_nTargetList == kSeenList) {
-        if (nRating == kToSeeRating) {
-            MessageBox("Nu exista potrivire intre calificativ si lista!", kCaption);
-            return;
-        }
-        if (m_nPanelViewings <= 0) {
-            MessageBox("Nu exista potrivire la numarul de vizionari!", kCaption);
-            return;
-        }
-        m_pSeenList = InsertSorted(m_pSeenList, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry,
-                                   m_strPanelYear, m_strPanelDirector, m_strPanelCast, nRating, m_nPanelViewings);
-        ++m_nSeenCount;
-        m_bSeenChanged = true;
-        // Seeing a film takes it off the to-see list: its first film of that
-        // title goes, and its comment moves to the seen directory.
-        const bool bMoved = ContainsFilm(m_pToSeeList, m_strPanelOriginalTitle) != 0;
-        if (bMoved) {
-            m_pToSeeList = RemoveFilm(m_pToSeeList, m_strPanelOriginalTitle);
-            --m_nToSeeCount;
-            m_bToSeeChanged = true;
-        }
-        ShowPanelRow(*this);
-        m_nMaxViewings = std::max(m_nMaxViewings, m_nPanelViewings);
-        if (bMoved)
-            MoveComment(m_strPanelOriginalTitle);
-        else
-            SaveComment(m_strPanelOriginalTitle, kSeenList);
-        UpdateData(FALSE);
-    } else if (dlgNew.m_nTargetList == kToSeeList) {
-        if (nRating != kToSeeRating) {
-            MessageBox("Nu exista potrivire intre calificativ si lista!", kCaption);
-            return;
-        }
-        if (m_nPanelViewings != 0) {
-            MessageBox("Nu exista potrivire la numarul de vizionari!", kCaption);
-            return;
-        }
-        // The seen list is not consulted: a seen film may be added to see again.
-        m_pToSeeList = InsertSorted(m_pToSeeList, m_strPanelOriginalTitle, m_strPanelTitle, m_strPanelCountry,
-                                    m_strPanelYear, m_strPanelDirector, m_strPanelCast, nRating, 0);
-        ++m_nToSeeCount;
-        m_bToSeeChanged = true;
-        ShowPanelRow(*this);
-        SaveComment(m_strPanelOriginalTitle, kToSeeList);
-        UpdateData(FALSE);
+    switch (CheckListRule(nList, nRating, m_nPanelViewings)) {
+    case ListRuleFault::Rating:
+        MessageBox("Nu exista potrivire intre calificativ si lista!", kCaption);
+        return;
+    case ListRuleFault::Viewings:
+        MessageBox("Nu exista potrivire la numarul de vizionari!", kCaption);
+        return;
+    case ListRuleFault::None:
+        break;
     }
+    const bool bMoved = m_catalogue.AddFilm(nList, PanelFilm(*this, nRating));
+    ShowPanelRow(*this);
+    if (bMoved)
+        MoveComment(m_strPanelOriginalTitle);
+    else
+        SaveComment(m_strPanelOriginalTitle, nList);
+    UpdateData(FALSE);
 }

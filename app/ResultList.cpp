@@ -1,6 +1,7 @@
 // The result list: the film row, Show List, To See, Clear List and Count.
 #include "CatalogDlg.h"
 
+#include "FilmColumns.h"
 #include "FilmRowSource.h"
 
 #include <algorithm>
@@ -9,14 +10,10 @@
 
 void CCatalogDlg::InsertFilmRow(const CFilm& film)
 {
-    const int nItem = m_listCtrl.InsertItem(0, film.m_strOriginalTitle);
-    m_listCtrl.SetItemText(nItem, 1, film.m_strTitle);
-    m_listCtrl.SetItemText(nItem, 2, film.m_strCountry);
-    m_listCtrl.SetItemText(nItem, 3, film.m_strYear);
-    m_listCtrl.SetItemText(nItem, 4, film.m_strDirector);
-    m_listCtrl.SetItemText(nItem, 5, RatingToText(film.m_nRating));
-    m_listCtrl.SetItemText(nItem, 6, std::to_string(film.m_nViewings));
-    m_listCtrl.SetItemText(nItem, 7, film.m_strCast);
+    const FilmCells cells = CFilmRowSource::CellsOf(film.Texts().Key(), film.m_nRating, film.m_nViewings);
+    const int nItem = m_listCtrl.InsertItem(0, FilmCellText(cells, 0));
+    for (int nCol = 1; nCol < static_cast<int>(kFilmColumns.size()); ++nCol)
+        m_listCtrl.SetItemText(nItem, nCol, FilmCellText(cells, nCol));
 }
 
 void CCatalogDlg::ShowFilmRows(std::vector<CListSharedRow> rows)
@@ -38,9 +35,9 @@ void CCatalogDlg::ShowList(const CFilmNode* pHead, COLORREF color, int nCount)
     ShowFilmRows(std::move(rows));
 }
 
-void CCatalogDlg::OnShowList() { ShowList(m_pSeenList, RGB(0, 0, 255), m_nSeenCount); }
+void CCatalogDlg::OnShowList() { ShowList(m_catalogue.m_pSeenList, RGB(0, 0, 255), m_catalogue.m_nSeenCount); }
 
-void CCatalogDlg::OnToSee() { ShowList(m_pToSeeList, RGB(0, 34, 85), m_nToSeeCount); }
+void CCatalogDlg::OnToSee() { ShowList(m_catalogue.m_pToSeeList, RGB(0, 34, 85), m_catalogue.m_nToSeeCount); }
 
 void CCatalogDlg::OnClearList() { m_listCtrl.DeleteAllItems(); }
 
@@ -48,6 +45,6 @@ void CCatalogDlg::OnCount()
 {
     char szText[128];
     std::snprintf(szText, sizeof szText, "Numarul filmelor vazute deja este %d.\nNumarul filmelor de vazut este %d.",
-                  m_nSeenCount, m_nToSeeCount);
+                  m_catalogue.m_nSeenCount, m_catalogue.m_nToSeeCount);
     MessageBox(szText, "Count");
 }

@@ -75,8 +75,8 @@ void CCatalogDlg::OnSearch()
             if (matcher.Matches(*pNode->m_pFilm)) rows.push_back(CFilmRowSource::RowOf(*pNode->m_pFilm));
         }
     };
-    if (dlg.m_bSeen) searchList(m_pSeenList);
-    if (dlg.m_bToSee) searchList(m_pToSeeList);
+    if (dlg.m_bSeen) searchList(m_catalogue.m_pSeenList);
+    if (dlg.m_bToSee) searchList(m_catalogue.m_pToSeeList);
     const int nMatches = static_cast<int>(rows.size());
     // The previous view stays until there is a film to show instead.
     if (nMatches > 0) ShowFilmRows(std::move(rows));

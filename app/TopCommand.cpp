@@ -15,7 +15,8 @@ void CCatalogDlg::OnTop()
     if (m_nTopCriterion != kTopByRating && m_nTopCriterion != kTopByViewings) return;
     // Rows go in at the top, so the last one in, the best, stands first.
     OnClearList();
-    const std::vector<const CFilm*> order = TopInsertionOrder(m_pSeenList, m_nTopCriterion, m_nMaxViewings);
+    const std::vector<const CFilm*> order =
+        TopInsertionOrder(m_catalogue.m_pSeenList, m_nTopCriterion, m_catalogue.m_nMaxViewings);
     std::vector<CListSharedRow> rows;
     rows.reserve(order.size());
     for (const CFilm* pFilm : order) rows.push_back(CFilmRowSource::RowOf(*pFilm));

@@ -93,8 +93,8 @@ void ShowList(benchmark::State& state, CCatalogDlg* pDlg)
 
 void BenchDriver::RunBenchmarks(CCatalogDlg& dlg)
 {
-    if (dlg.m_nSeenCount != kFilms) {
-        std::fprintf(stderr, "the seen list holds %d films, not %d\n", dlg.m_nSeenCount, kFilms);
+    if (dlg.m_catalogue.m_nSeenCount != kFilms) {
+        std::fprintf(stderr, "the seen list holds %d films, not %d\n", dlg.m_catalogue.m_nSeenCount, kFilms);
         std::exit(1);
     }
     const auto ms = benchmark::kMillisecond;

@@ -14,7 +14,7 @@ extern const std::vector<std::string> kCatalogueCsvHeader;
 
 // The seen list, then the to-see list, in list order; each film's comment
 // from its list's comment folder, with its line breaks.
-std::string WriteCatalogueCsv(const CatalogueFolder& folder);
+std::string WriteCatalogueCsv(const Catalogue& catalogue);
 
 // Reads the rows back, also as a spreadsheet saves them: in Windows-1250
 // when the file is not valid UTF-8 (a note says so), with ';' between

@@ -1,10 +1,8 @@
 #include "CatalogueFolder.h"
 
-#include "Archive.h"
 #include "ArchiveCheck.h"
 #include "CodePage.h"
 #include "CommentFile.h"
-#include "FilmList.h"
 #include "InputRefused.h"
 
 #include <filesystem>
@@ -12,12 +10,14 @@
 
 namespace {
 
-// Loads one archive into head and count, or leaves them empty when the file
-// is not there; refuses an archive that does not read whole.
-void LoadArchive(const std::string& strPath, CFilmNode*& pHead, int& nCount, bool& bFound)
+// Reads one archive into its list, or leaves the list empty when the file is
+// not there; refuses an archive that does not read whole.
+void LoadArchive(Catalogue& catalogue, int nList, bool& bFound)
 {
+    const std::string strPath = catalogue.ArchivePath(nList);
     std::error_code ec;
     if (std::filesystem::symlink_status(strPath, ec).type() == std::filesystem::file_type::not_found) {
+        catalogue.LoadArchive(nList);  // holds the missing file, so a save may create it
         return;
     }
     bFound = true;
@@ -32,47 +32,52 @@ void LoadArchive(const std::string& strPath, CFilmNode*& pHead, int& nCount, boo
         throw InputRefused(strPath, fault.nLine, strWhy);
     }
     ArchiveContents contents;
-    const ArchiveReadResult result = ReadArchive(strPath, contents);
-    pHead = contents.pHead;
-    nCount = contents.nCount;
-    if (result != ArchiveRead) {  // changed between the check and the read
+    if (catalogue.LoadArchive(nList, &contents) != ArchiveRead || !contents.bWhole) {
+        // changed between the check and the read
         throw InputRefused(strPath, 0, "the archive does not read whole");
     }
 }
 
 }  // namespace
 
-CatalogueFolder::CatalogueFolder(std::string strDir) : m_strDir(std::move(strDir)) {}
-
-CatalogueFolder::~CatalogueFolder()
+void OpenCatalogueFolder(Catalogue& catalogue, const std::string& strDir, bool bRequireOne)
 {
-    FreeList(m_pSeen);
-    FreeList(m_pToSee);
-}
-
-void CatalogueFolder::Load(bool bRequireOne)
-{
-    m_pSeen = FreeList(m_pSeen);
-    m_pToSee = FreeList(m_pToSee);
-    m_nSeenCount = m_nToSeeCount = 0;
+    catalogue.Clear();
+    if (!catalogue.UseDataFolder(strDir)) {
+        throw InputRefused(strDir, 0, "the folder's path is too long for a catalogue (a path holds at most 254 bytes)");
+    }
     bool bFound = false;
-    LoadArchive(SeenArchive(), m_pSeen, m_nSeenCount, bFound);
-    LoadArchive(ToSeeArchive(), m_pToSee, m_nToSeeCount, bFound);
+    LoadArchive(catalogue, kSeenList, bFound);
+    LoadArchive(catalogue, kToSeeList, bFound);
     if (bRequireOne && !bFound) {
-        throw InputRefused(m_strDir, 0, "no catalogue here (neither filme.cta nor tosee.cta)");
+        throw InputRefused(strDir, 0, "no catalogue here (neither filme.cta nor tosee.cta)");
     }
 }
 
-std::vector<std::string> CatalogueFolder::SaveArchives() const
+std::vector<std::string> SaveCatalogueFolder(Catalogue& catalogue)
 {
+    // The comment folders too: the window writes a film's comment there and
+    // cannot make them.
     std::error_code ec;
-    std::filesystem::create_directories(m_strDir, ec);
-    std::vector<std::string> failed;
-    if (!WriteArchive(SeenArchive(), m_pSeen, m_nSeenCount)) {
-        failed.push_back(SeenArchive());
+    for (const int nList : {kSeenList, kToSeeList}) {
+        std::filesystem::create_directories(catalogue.CommentDir(nList), ec);
     }
-    if (!WriteArchive(ToSeeArchive(), m_pToSee, m_nToSeeCount)) {
-        failed.push_back(ToSeeArchive());
+    std::filesystem::create_directories(std::filesystem::path(catalogue.m_szSeenFile).parent_path(), ec);
+    std::vector<std::string> failed;
+    for (const int nList : {kSeenList, kToSeeList}) {
+        // The companion never asks: an archive changed by another program
+        // since it was read is left for that program's changes.
+        switch (catalogue.SaveArchive(nList, [](const std::string&) { return false; })) {
+        case Catalogue::SaveResult::Written:
+            break;
+        case Catalogue::SaveResult::Kept:
+            failed.push_back(std::string(catalogue.ArchivePath(nList)) +
+                             ": changed on disk since it was read, not replaced");
+            break;
+        case Catalogue::SaveResult::Failed:
+            failed.push_back(std::string(catalogue.ArchivePath(nList)) + ": cannot be written");
+            break;
+        }
     }
     return failed;
 }

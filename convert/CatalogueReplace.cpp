@@ -1,6 +1,7 @@
 #include "CatalogueReplace.h"
 
 #include "ArchiveText.h"
+#include "CatalogueFolder.h"
 #include "CodePage.h"
 #include "CommentFile.h"
 #include "FilmList.h"
@@ -33,11 +34,11 @@ bool KeepAsNumbered(const std::string& strPath)
 
 }  // namespace
 
-CatalogueReplace::CatalogueReplace(CatalogueFolder& folder, int nUnratedRating)
-    : m_folder(folder),
+CatalogueReplace::CatalogueReplace(Catalogue& catalogue, int nUnratedRating)
+    : m_catalogue(catalogue),
       m_nUnratedRating(nUnratedRating),
-      m_nSeenBefore(folder.m_nSeenCount),
-      m_nToSeeBefore(folder.m_nToSeeCount)
+      m_nSeenBefore(catalogue.m_nSeenCount),
+      m_nToSeeBefore(catalogue.m_nToSeeCount)
 {
 }
 
@@ -57,7 +58,7 @@ void CatalogueReplace::Plan(const std::vector<IncomingFilm>& films)
         texts.strOriginalTitle = nFirst == std::string::npos ? std::string() : texts.strOriginalTitle.substr(nFirst);
         std::string strPath;
         if (texts.strOriginalTitle.empty() ||
-            !CommentFilePath(m_folder.SeenComments(), texts.strOriginalTitle, strPath)) {
+            !CommentFilePath(m_catalogue.CommentDir(kSeenList), texts.strOriginalTitle, strPath)) {
             throw InputRefused(film.strFile, film.nLine, "the title \"" + film.strOriginalTitle + "\" cannot be kept");
         }
         for (const std::string* pText : {&film.strOriginalTitle, &film.strTitle, &film.strCountry, &film.strYear,
@@ -80,19 +81,22 @@ void CatalogueReplace::Plan(const std::vector<IncomingFilm>& films)
         planned.push_back({bSeen, std::move(texts), nRating, film.nViewings});
     }
 
-    m_folder.m_pSeen = FreeList(m_folder.m_pSeen);
-    m_folder.m_pToSee = FreeList(m_folder.m_pToSee);
-    m_folder.m_nSeenCount = m_folder.m_nToSeeCount = 0;
-    // Equal titles stand in reverse order of insertion, so the rows go in
-    // from the last: twins keep the file's order.
-    for (auto it = planned.rbegin(); it != planned.rend(); ++it) {
-        CFilmNode*& pHead = it->bSeen ? m_folder.m_pSeen : m_folder.m_pToSee;
-        pHead = InsertSorted(pHead, it->texts.strOriginalTitle, it->texts.strTitle, it->texts.strCountry,
-                             it->texts.strYear, it->texts.strDirector, it->texts.strCast, it->nRating, it->nViewings);
-        ++(it->bSeen ? m_folder.m_nSeenCount : m_folder.m_nToSeeCount);
+    // Equal titles stand in reverse order of insertion, and loading the
+    // archive reverses them again: inserted in the file's order, twins
+    // come back from the saved archive in that order.
+    m_catalogue.Clear();
+    m_catalogue.BeginBatch();
+    for (Planned& film : planned) {
+        const int nList = film.bSeen ? kSeenList : kToSeeList;
+        m_catalogue.AddFilm(
+            nList,
+            FilmEntry{film.texts.strOriginalTitle, film.texts.strTitle, film.texts.strCountry, film.texts.strYear,
+                      film.texts.strDirector, film.texts.strCast, film.nRating, film.nViewings},
+            std::string());
     }
+    m_catalogue.EndBatch();
     for (const auto& [key, strText] : comments) {
-        const std::string strDir = key.first ? m_folder.SeenComments() : m_folder.ToSeeComments();
+        const std::string strDir = m_catalogue.CommentDir(key.first ? kSeenList : kToSeeList);
         std::string strPath;
         std::string strOld;
         CommentFilePath(strDir, key.second, strPath);
@@ -108,16 +112,17 @@ void CatalogueReplace::Plan(const std::vector<IncomingFilm>& films)
     }
 }
 
-std::vector<std::string> CatalogueReplace::Commit() const
+std::vector<std::string> CatalogueReplace::Commit()
 {
     std::vector<std::string> failed;
-    for (const std::string& strPath : {m_folder.SeenArchive(), m_folder.ToSeeArchive()}) {
-        if (!KeepAsNumbered(strPath)) failed.push_back(strPath + ".N (the copy kept before replacing it)");
+    for (const std::string strPath : {m_catalogue.ArchivePath(kSeenList), m_catalogue.ArchivePath(kToSeeList)}) {
+        if (!KeepAsNumbered(strPath))
+            failed.push_back(strPath + ".N: the copy kept before replacing it cannot be written");
     }
     if (!failed.empty()) {
         return failed;  // nothing replaced without its copy
     }
-    failed = m_folder.SaveArchives();
+    failed = SaveCatalogueFolder(m_catalogue);
     if (!failed.empty()) {
         return failed;
     }
@@ -126,15 +131,16 @@ std::vector<std::string> CatalogueReplace::Commit() const
         CommentFilePath(comment.strDir, comment.strTitle, strPath);
         std::error_code ec;
         std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
-        if (!WriteCommentFile(comment.strDir, comment.strTitle, comment.strText)) failed.push_back(strPath);
+        if (!WriteCommentFile(comment.strDir, comment.strTitle, comment.strText))
+            failed.push_back(strPath + ": cannot be written");
     }
     return failed;
 }
 
 void CatalogueReplace::PrintSummary(std::ostream& out, bool bDryRun) const
 {
-    out << "Seen list replaced: " << m_folder.m_nSeenCount << " films (" << m_nSeenBefore << " before)\n";
-    out << "To-see list replaced: " << m_folder.m_nToSeeCount << " films (" << m_nToSeeBefore << " before)\n";
+    out << "Seen list replaced: " << m_catalogue.m_nSeenCount << " films (" << m_nSeenBefore << " before)\n";
+    out << "To-see list replaced: " << m_catalogue.m_nToSeeCount << " films (" << m_nToSeeBefore << " before)\n";
     out << "Comments written: " << m_comments.size() << "\n";
     if (!m_keptComments.empty()) {
         out << "Comments left alone, they cannot be read: " << m_keptComments.size() << "\n";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogueFolder.h"
+#include "Catalogue.h"
 #include "IncomingFilm.h"
 
 #include <ostream>
@@ -16,12 +16,12 @@
 // a film that left the lists stays where it is.
 class CatalogueReplace {
 public:
-    CatalogueReplace(CatalogueFolder& folder, int nUnratedRating);
+    CatalogueReplace(Catalogue& catalogue, int nUnratedRating);
 
     // Throws InputRefused for a row the archive cannot hold, before any change.
     void Plan(const std::vector<IncomingFilm>& films);
     // Returns the files that could not be written.
-    std::vector<std::string> Commit() const;
+    std::vector<std::string> Commit();
     void PrintSummary(std::ostream& out, bool bDryRun) const;
 
 private:
@@ -31,7 +31,7 @@ private:
         std::string strText;   // code page
     };
 
-    CatalogueFolder& m_folder;
+    Catalogue& m_catalogue;
     int m_nUnratedRating;
     int m_nSeenBefore = 0;
     int m_nToSeeBefore = 0;

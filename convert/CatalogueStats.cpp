@@ -45,13 +45,14 @@ void Count(const CFilmNode* pHead, std::map<std::string, long long>& countries,
 
 }  // namespace
 
-CatalogueStats ComputeStats(const CatalogueFolder& folder)
+CatalogueStats ComputeStats(const Catalogue& catalogue)
 {
     CatalogueStats stats;
-    stats.lists = {{"vazute", folder.m_nSeenCount}, {"de vazut", folder.m_nToSeeCount}};
+    stats.lists = {{std::string(kListNames[kSeenList]), catalogue.m_nSeenCount},
+                   {std::string(kListNames[kToSeeList]), catalogue.m_nToSeeCount}};
 
     std::map<int, long long> ratings;
-    for (const CFilmNode* pHead : {folder.m_pSeen, folder.m_pToSee}) {
+    for (const CFilmNode* pHead : {catalogue.m_pSeenList, catalogue.m_pToSeeList}) {
         for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
             ++ratings[p->m_pFilm->m_nRating];
         }
@@ -63,8 +64,8 @@ CatalogueStats ComputeStats(const CatalogueFolder& folder)
 
     std::map<std::string, long long> countries;
     std::map<std::string, long long> decades;
-    Count(folder.m_pSeen, countries, decades);
-    Count(folder.m_pToSee, countries, decades);
+    Count(catalogue.m_pSeenList, countries, decades);
+    Count(catalogue.m_pToSeeList, countries, decades);
     stats.countries = MostFirst(countries, countries.size());
     stats.decades.assign(decades.begin(), decades.end());
     // "(" sorts before digits; the films without a year go last.
@@ -72,7 +73,7 @@ CatalogueStats ComputeStats(const CatalogueFolder& folder)
 
     std::map<std::string, long long> directors;
     std::vector<std::pair<std::string, long long>> viewed;
-    for (const CFilmNode* p = folder.m_pSeen; p != nullptr; p = p->m_pNext) {
+    for (const CFilmNode* p = catalogue.m_pSeenList; p != nullptr; p = p->m_pNext) {
         const CFilm& film = *p->m_pFilm;
         const std::string strDirector = TrimBlanks(AnsiToUtf8(film.m_strDirector));
         if (!strDirector.empty()) {

@@ -22,7 +22,7 @@ struct CatalogueStats {
     Counts mostViewed;  // at most ten, most viewings first, then in list order
 };
 
-CatalogueStats ComputeStats(const CatalogueFolder& folder);
+CatalogueStats ComputeStats(const Catalogue& catalogue);
 void PrintStats(std::ostream& out, const CatalogueStats& stats);
 // The same as CSV: section,name,count.
 void PrintStatsCsv(std::ostream& out, const CatalogueStats& stats);

@@ -78,10 +78,11 @@ bool WriteLetterboxdFiles(const std::string& strPath, const std::string& csv, in
     return true;
 }
 
+// Each failure names its file and why.
 int ReportFailures(const std::vector<std::string>& failed)
 {
-    for (const std::string& strPath : failed) {
-        std::cerr << "cinetrove-convert: " << strPath << ": cannot be written\n";
+    for (const std::string& strFailure : failed) {
+        std::cerr << "cinetrove-convert: " << strFailure << "\n";
     }
     return failed.empty() ? 0 : 1;
 }
@@ -92,17 +93,17 @@ int RunImport(const ImportOptions& options)
 {
     try {
         const IncomingRows rows = ReadInput(options);
-        CatalogueFolder folder(options.strDir);
-        folder.Load(false);
+        Catalogue catalogue;
+        OpenCatalogueFolder(catalogue, options.strDir, false);
         if (options.bReplace) {
             for (const std::string& strNote : rows.notes) std::cout << strNote << "\n";
-            CatalogueReplace replace(folder, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
+            CatalogueReplace replace(catalogue, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
             replace.Plan(rows.films);
             const int nStatus = options.bDryRun ? 0 : ReportFailures(replace.Commit());
             replace.PrintSummary(std::cout, options.bDryRun);
             return nStatus;
         }
-        ImportPlan plan(folder, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
+        ImportPlan plan(catalogue, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
         ImportSummary& summary = plan.Summary();
         summary.notes = rows.notes;
         for (const IncomingRows::Row& row : rows.leftOut) {
@@ -114,6 +115,7 @@ int RunImport(const ImportOptions& options)
         for (const IncomingFilm& film : rows.films) {
             plan.Add(film);
         }
+        plan.Finish();
         plan.Summary().bDryRun = options.bDryRun;
         if (!options.bDryRun && plan.HasChanges()) {
             if (const int nStatus = ReportFailures(plan.Commit()); nStatus != 0) {
@@ -133,31 +135,31 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
               const std::string& strWatchlist)
 {
     try {
-        CatalogueFolder folder(strDir);
-        folder.Load(true);
+        Catalogue catalogue;
+        OpenCatalogueFolder(catalogue, strDir, true);
         bool bWritten = false;
-        int nFilms = folder.m_nSeenCount + folder.m_nToSeeCount;
+        int nFilms = catalogue.m_nSeenCount + catalogue.m_nToSeeCount;
         switch (format) {
         case ExportFormat::Csv:
-            bWritten = WriteWholeFile(strOutput, WriteCatalogueCsv(folder));
+            bWritten = WriteWholeFile(strOutput, WriteCatalogueCsv(catalogue));
             break;
         case ExportFormat::Letterboxd: {
             FilmIds ids;
             ids.Load(strDir);
-            bWritten = WriteLetterboxdFiles(strOutput, WriteLetterboxdCsv(folder, ids), folder.m_nSeenCount);
+            bWritten = WriteLetterboxdFiles(strOutput, WriteLetterboxdCsv(catalogue, ids), catalogue.m_nSeenCount);
             if (bWritten && !strWatchlist.empty()) {
-                bWritten =
-                    WriteLetterboxdFiles(strWatchlist, WriteLetterboxdWatchlist(folder, ids), folder.m_nToSeeCount);
-                if (!bWritten) return ReportFailures({strWatchlist});
+                bWritten = WriteLetterboxdFiles(strWatchlist, WriteLetterboxdWatchlist(catalogue, ids),
+                                                catalogue.m_nToSeeCount);
+                if (!bWritten) return ReportFailures({strWatchlist + ": cannot be written"});
             }
-            return bWritten ? 0 : ReportFailures({strOutput});
+            return bWritten ? 0 : ReportFailures({strOutput + ": cannot be written"});
         }
         case ExportFormat::Tellico:
-            bWritten = WriteTellicoFile(strOutput, folder);
+            bWritten = WriteTellicoFile(strOutput, catalogue);
             break;
         }
         if (!bWritten) {
-            return ReportFailures({strOutput});
+            return ReportFailures({strOutput + ": cannot be written"});
         }
         std::cout << nFilms << " films written to " << strOutput << "\n";
         return 0;
@@ -169,9 +171,13 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
 
 int RunCheck(const std::string& strDir)
 {
-    const CatalogueFolder folder(strDir);
+    Catalogue catalogue;
+    if (!catalogue.UseDataFolder(strDir)) {
+        std::cerr << "cinetrove-convert: " << strDir << ": the folder's path is too long for a catalogue\n";
+        return 1;
+    }
     int nStatus = 0;
-    for (const std::string& strPath : {folder.SeenArchive(), folder.ToSeeArchive()}) {
+    for (const std::string strPath : {catalogue.ArchivePath(kSeenList), catalogue.ArchivePath(kToSeeList)}) {
         const ArchiveFault fault = CheckArchive(strPath);
         if (fault.bOpened) {
             WarnOfLongLines(strPath);
@@ -195,9 +201,9 @@ int RunCheck(const std::string& strDir)
 int RunStats(const std::string& strDir, bool bCsv)
 {
     try {
-        CatalogueFolder folder(strDir);
-        folder.Load(true);
-        const CatalogueStats stats = ComputeStats(folder);
+        Catalogue catalogue;
+        OpenCatalogueFolder(catalogue, strDir, true);
+        const CatalogueStats stats = ComputeStats(catalogue);
         if (bCsv) {
             PrintStatsCsv(std::cout, stats);
         } else {

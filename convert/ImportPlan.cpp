@@ -1,10 +1,12 @@
 #include "ImportPlan.h"
 
 #include "ArchiveText.h"
+#include "CatalogueFolder.h"
 #include "CodePage.h"
 #include "CommentFile.h"
 #include "FilmList.h"
 #include "InputRefused.h"
+#include "ListRule.h"
 #include "Rating.h"
 #include "RatingScale.h"
 
@@ -13,8 +15,6 @@
 #include <system_error>
 
 namespace {
-
-constexpr int kToSee = 6;
 
 // The archive's reader skips white space before an original title, so the
 // title is stored without it.
@@ -26,53 +26,74 @@ std::string WithoutLeadingSpace(const std::string& s)
 
 bool YearsMatch(std::string_view a, std::string_view b) { return a.empty() || b.empty() || a == b; }
 
+// The side file lives beside the archives.
+std::string FolderOf(const Catalogue& catalogue)
+{
+    const std::filesystem::path folder = std::filesystem::path(catalogue.ArchivePath(kSeenList)).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
 }  // namespace
 
-ImportPlan::ImportPlan(CatalogueFolder& folder, int nUnratedRating) : m_folder(folder), m_nUnratedRating(nUnratedRating)
+ImportPlan::ImportPlan(Catalogue& catalogue, int nUnratedRating)
+    : m_catalogue(catalogue), m_nUnratedRating(nUnratedRating)
 {
     m_summary.strUnratedWord = RatingToText(nUnratedRating);
-    m_ids.Load(m_folder.Dir());
+    m_ids.Load(FolderOf(m_catalogue));
     if (!m_ids.Problem().empty()) {
         m_summary.notes.push_back(m_ids.Problem());
     }
-    for (const CFilmNode* p = m_folder.m_pSeen; p != nullptr; p = p->m_pNext) {
-        m_seenIndex.emplace(std::string(p->m_pFilm->m_strOriginalTitle), p->m_pFilm);
+    for (const CFilmNode* p = m_catalogue.m_pSeenList; p != nullptr; p = p->m_pNext) {
+        m_seenIndex.emplace(std::string(p->m_pFilm->m_strOriginalTitle),
+                            Known{std::string(p->m_pFilm->m_strYear), p->m_pFilm->m_nRating});
     }
-    for (const CFilmNode* p = m_folder.m_pToSee; p != nullptr; p = p->m_pNext) {
-        m_toSeeIndex.emplace(std::string(p->m_pFilm->m_strOriginalTitle), p->m_pFilm);
+    for (const CFilmNode* p = m_catalogue.m_pToSeeList; p != nullptr; p = p->m_pNext) {
+        m_toSeeIndex.emplace(std::string(p->m_pFilm->m_strOriginalTitle),
+                             Known{std::string(p->m_pFilm->m_strYear), p->m_pFilm->m_nRating});
+    }
+    m_catalogue.BeginBatch();
+}
+
+ImportPlan::~ImportPlan() { Finish(); }
+
+void ImportPlan::Finish()
+{
+    if (!m_bFinished) {
+        m_catalogue.EndBatch();
+        m_bFinished = true;
     }
 }
 
-const CFilm* ImportPlan::FindSame(bool bSeen, const std::string& strKey, const std::string& strYear,
-                                  const std::vector<std::string>& ids) const
+const ImportPlan::Known* ImportPlan::FindSame(bool bSeen, const std::string& strKey, const std::string& strYear,
+                                              const std::vector<std::string>& ids) const
 {
-    const auto [first, last] = (bSeen ? m_seenIndex : m_toSeeIndex).equal_range(strKey);
+    const auto [first, last] = Index(bSeen).equal_range(strKey);
     for (auto it = first; it != last; ++it) {
-        const CFilm& film = *it->second;
-        if (!YearsMatch(film.m_strYear, strYear)) continue;
-        const FilmIds::Row* pRow = m_ids.Find(bSeen, AnsiToUtf8(film.m_strOriginalTitle), AnsiToUtf8(film.m_strYear));
-        if (pRow == nullptr || !IdsDisagree(pRow->ids, ids)) return &film;
+        if (!YearsMatch(it->second.strYear, strYear)) continue;
+        const FilmIds::Row* pRow = m_ids.Find(bSeen, AnsiToUtf8(strKey), AnsiToUtf8(it->second.strYear));
+        if (pRow == nullptr || !IdsDisagree(pRow->ids, ids)) return &it->second;
     }
     return nullptr;
 }
 
-const CFilm* ImportPlan::FindExact(bool bSeen, const std::string& strKey, const std::string& strYear) const
+const ImportPlan::Known* ImportPlan::FindExact(bool bSeen, const std::string& strKey, const std::string& strYear) const
 {
-    const auto [first, last] = (bSeen ? m_seenIndex : m_toSeeIndex).equal_range(strKey);
+    const auto [first, last] = Index(bSeen).equal_range(strKey);
     for (auto it = first; it != last; ++it) {
-        if (it->second->m_strYear == strYear) return it->second;
+        if (it->second.strYear == strYear) return &it->second;
     }
     return nullptr;
 }
 
 // Keeps what the site said of the film in the side file: its ids, and its
-// rating as the site gave it (none for a seen film without one).
-void ImportPlan::Remember(bool bSeen, const CFilm& film, const IncomingFilm& incoming, bool bAdded)
+// rating as the site gave it (none for a seen film imported without one).
+void ImportPlan::Remember(bool bSeen, const std::string& strKey, const Known& known, const IncomingFilm& incoming,
+                          bool bAdded)
 {
     FilmIds::Row row;
     row.bSeen = bSeen;
-    row.strTitle = AnsiToUtf8(film.m_strOriginalTitle);
-    row.strYear = AnsiToUtf8(film.m_strYear);
+    row.strTitle = AnsiToUtf8(strKey);
+    row.strYear = AnsiToUtf8(known.strYear);
     row.ids = IdsOf(incoming);
     row.points = incoming.sitePoints;
     row.strDateRated = incoming.strDateRated;
@@ -81,7 +102,7 @@ void ImportPlan::Remember(bool bSeen, const CFilm& film, const IncomingFilm& inc
     if (!bAdded && !bKnown && !row.points) {
         // A film of the catalogue that the site has no rating for: its word
         // is the user's own, so the side file gives back that word's points.
-        row.points = TenPointsFromRating(film.m_nRating);
+        row.points = TenPointsFromRating(known.nRating);
     }
     const bool bImportedUnrated = bAdded && bSeen && !incoming.rating;
     if (!row.ids.empty() || row.points || bImportedUnrated || bKnown) {
@@ -106,36 +127,42 @@ void ImportPlan::Add(const IncomingFilm& film)
     const std::string strSource = film.strFile + ", line " + std::to_string(film.nLine);
     IncomingFilm trimmed = film;
     trimmed.strOriginalTitle = strFrom;
-    const ArchiveTexts texts = ToArchiveTexts(trimmed);
-    const std::string& strKey = texts.strOriginalTitle;
+    ArchiveTexts texts = ToArchiveTexts(trimmed);
+    const std::string strKey = texts.strOriginalTitle;
     // The comment file is named after the title: a title that would climb
     // out of the comment folder (or hold a NUL) is refused before anything
     // is written, not after the archives.
     std::string strCommentPath;
-    if (!CommentFilePath(m_folder.SeenComments(), strKey, strCommentPath)) {
+    if (!CommentFilePath(m_catalogue.CommentDir(kSeenList), strKey, strCommentPath)) {
         throw InputRefused(film.strFile, film.nLine, "the title \"" + strFrom + "\" cannot name a comment file");
     }
     const std::string strShown = AnsiToUtf8(strKey);
-    const bool bSeen = film.list == TargetList::Seen;
+    const int nList = film.list == TargetList::Seen ? kSeenList : kToSeeList;
+    const std::vector<std::string> ids = IdsOf(film);
 
     // The same film: by an id the side file knows, else by title and year.
-    const CFilm* pInSeen = nullptr;
-    const CFilm* pInToSee = nullptr;
-    if (const FilmIds::Row* pRow = m_ids.FindById(IdsOf(film))) {
-        const CFilm* pKnown = FindExact(pRow->bSeen, Utf8ToAnsi(pRow->strTitle), Utf8ToAnsi(pRow->strYear));
-        (pRow->bSeen ? pInSeen : pInToSee) = pKnown;
+    const Known* pInSeen = nullptr;
+    const Known* pInToSee = nullptr;
+    std::string strMatchedTitle = strKey;
+    if (const FilmIds::Row* pRow = m_ids.FindById(ids)) {
+        const std::string strKnownTitle = Utf8ToAnsi(pRow->strTitle);
+        const Known* pKnown = FindExact(pRow->bSeen, strKnownTitle, Utf8ToAnsi(pRow->strYear));
+        if (pKnown != nullptr) {
+            (pRow->bSeen ? pInSeen : pInToSee) = pKnown;
+            strMatchedTitle = strKnownTitle;
+        }
     }
     if (pInSeen == nullptr && pInToSee == nullptr) {
-        pInSeen = FindSame(true, strKey, texts.strYear, IdsOf(film));
-        pInToSee = pInSeen == nullptr ? FindSame(false, strKey, texts.strYear, IdsOf(film)) : nullptr;
+        pInSeen = FindSame(true, strKey, texts.strYear, ids);
+        pInToSee = pInSeen == nullptr ? FindSame(false, strKey, texts.strYear, ids) : nullptr;
     }
     if (pInSeen != nullptr) {
-        Remember(true, *pInSeen, film, false);
+        Remember(true, strMatchedTitle, *pInSeen, film, false);
         m_summary.skipped.push_back({strShown, strSource, "already in the seen list"});
         return;
     }
-    if (!bSeen && pInToSee != nullptr) {
-        Remember(false, *pInToSee, film, false);
+    if (nList == kToSeeList && pInToSee != nullptr) {
+        Remember(false, strMatchedTitle, *pInToSee, film, false);
         m_summary.skipped.push_back({strShown, strSource, "already in the to-see list"});
         return;
     }
@@ -146,104 +173,126 @@ void ImportPlan::Add(const IncomingFilm& film)
         m_summary.shortened.push_back({strShown, strWhat});
     }
 
+    // The film is made to fit its list.
+    FilmEntry entry{strKey,
+                    std::move(texts.strTitle),
+                    std::move(texts.strCountry),
+                    texts.strYear,
+                    std::move(texts.strDirector),
+                    std::move(texts.strCast),
+                    kToSeeRating,
+                    0};
+    if (nList == kSeenList) {
+        const bool bRated = film.rating && *film.rating != kToSeeRating;
+        entry.nRating = bRated ? *film.rating : m_nUnratedRating;
+        if (!bRated) {
+            m_summary.unrated.push_back(strShown);
+        }
+        entry.nViewings = film.nViewings > 0 ? film.nViewings : 1;
+        ++m_summary.nSeenAdded;
+    } else {
+        ++m_summary.nToSeeAdded;
+    }
+    if (CheckListRule(nList, entry.nRating, entry.nViewings) != ListRuleFault::None) {
+        throw InputRefused(film.strFile, film.nLine, "the film does not fit its list");
+    }
+    // A film that moves leaves the to-see list as the film it was matched
+    // with. The store takes the first of that title, so where the to-see
+    // list holds several of it the film to see stays, rather than another.
+    std::string strLeavesToSee;
+    if (nList == kSeenList && pInToSee != nullptr) {
+        if (m_toSeeIndex.count(strMatchedTitle) == 1) {
+            strLeavesToSee = strMatchedTitle;
+        } else {
+            m_summary.skipped.push_back(
+                {AnsiToUtf8(strMatchedTitle), strSource, "seen now, left in the to-see list beside its namesakes"});
+        }
+    }
+    const Known added{entry.strYear, entry.nRating};
+    const bool bMoved = m_catalogue.AddFilm(nList, std::move(entry), strLeavesToSee);
+    if (bMoved) {
+        ++m_summary.nMoved;
+        const auto it = m_toSeeIndex.find(strLeavesToSee);
+        m_ids.Move(false, AnsiToUtf8(strLeavesToSee), AnsiToUtf8(it->second.strYear));
+        m_toSeeIndex.erase(it);
+    }
+    Index(nList == kSeenList).emplace(strKey, added);
+    Remember(nList == kSeenList, strKey, added, film, true);
+
     // No note is lost: a comment file already in the list's folder (left
     // there by an earlier title) and, for a film that moves, its to-see
     // comment come first, the imported text after them, each after an
-    // empty line. Films of one title share its comment file: a second one
-    // of this import adds its text to the write planned for the first.
-    const auto planned = std::find_if(m_comments.begin(), m_comments.end(),
-                                      [&](const CommentWrite& c) { return c.bSeen == bSeen && c.strTitle == strKey; });
-    const std::string& strDir = bSeen ? m_folder.SeenComments() : m_folder.ToSeeComments();
-    std::string strText = planned != m_comments.end() ? planned->strText : ReadComment(strDir, strKey);
+    // empty line. A film that brings no comment and moves none gets no file:
+    // no file and an empty one show the same. A to-see comment that cannot
+    // be read stays where it is. Films of one title share its comment file:
+    // a second one of this import adds its text to the write planned for
+    // the first.
+    const std::string strImported = Utf8ToAnsi(film.strComment);
+    std::string strMovedText;
+    const bool bMovedRead = bMoved && m_catalogue.LoadComment(strLeavesToSee, kToSeeList, strMovedText);
+    if (strImported.empty() && strMovedText.empty() && !bMovedRead) {
+        return;
+    }
+    const auto planned = std::find_if(m_comments.begin(), m_comments.end(), [&](const CommentWrite& c) {
+        return c.bSeen == (nList == kSeenList) && c.strTitle == strKey;
+    });
+    std::string strText =
+        planned != m_comments.end() ? planned->strText : ReadComment(m_catalogue.CommentDir(nList), strKey);
     const auto append = [&strText](const std::string& strMore) {
         if (!strMore.empty()) {
             strText = strText.empty() ? strMore : strText + "\r\n\r\n" + strMore;
         }
     };
-    std::string strToSeeTitle;
-    if (bSeen && pInToSee != nullptr) {
-        strToSeeTitle = pInToSee->m_strOriginalTitle;
-        const std::string strToSeeYear(pInToSee->m_strYear);
-        append(ReadComment(m_folder.ToSeeComments(), strToSeeTitle));
-        m_ids.Move(false, AnsiToUtf8(strToSeeTitle), AnsiToUtf8(strToSeeYear));
-        for (auto it = m_toSeeIndex.lower_bound(strToSeeTitle); it != m_toSeeIndex.end(); ++it) {
-            if (it->second == pInToSee) {
-                m_toSeeIndex.erase(it);
-                break;
-            }
-        }
-        m_folder.m_pToSee = RemoveNode(m_folder.m_pToSee, pInToSee);
-        --m_folder.m_nToSeeCount;
-        ++m_summary.nMoved;
-    }
-    append(Utf8ToAnsi(film.strComment));
+    append(strMovedText);
+    append(strImported);
+    const std::string strToSeeTitle = bMovedRead ? strLeavesToSee : std::string();
     if (planned == m_comments.end()) {
-        m_comments.push_back({bSeen, strKey, std::move(strText), !strToSeeTitle.empty(), strToSeeTitle});
+        m_comments.push_back({nList == kSeenList, strKey, std::move(strText), strToSeeTitle});
     } else {
         planned->strText = std::move(strText);
-        if (!strToSeeTitle.empty()) {
-            // Only one to-see comment can go with it; a second stays where it is.
-            if (!planned->bRemoveToSee) planned->strToSeeTitle = strToSeeTitle;
-            planned->bRemoveToSee = true;
-        }
+        if (planned->strToSeeTitle.empty()) planned->strToSeeTitle = strToSeeTitle;
     }
-
-    int nRating = kToSee;
-    int nViewings = 0;
-    CFilmNode** ppHead = bSeen ? &m_folder.m_pSeen : &m_folder.m_pToSee;
-    if (bSeen) {
-        nRating = film.rating.value_or(m_nUnratedRating);
-        if (!film.rating) {
-            m_summary.unrated.push_back(strShown);
-        }
-        nViewings = film.nViewings;
-        ++m_folder.m_nSeenCount;
-        ++m_summary.nSeenAdded;
-    } else {
-        nRating = film.rating.value_or(kToSee);
-        nViewings = film.nViewings;
-        ++m_folder.m_nToSeeCount;
-        ++m_summary.nToSeeAdded;
-    }
-    *ppHead = InsertSorted(*ppHead, strKey, texts.strTitle, texts.strCountry, texts.strYear, texts.strDirector,
-                           texts.strCast, nRating, nViewings);
-    // The new film is the first of its equals: loading puts a film before them.
-    const CFilm* pAdded = nullptr;
-    for (const CFilmNode* p = *ppHead; p != nullptr && pAdded == nullptr; p = p->m_pNext) {
-        if (p->m_pFilm->m_strOriginalTitle == strKey) pAdded = p->m_pFilm;
-    }
-    (bSeen ? m_seenIndex : m_toSeeIndex).emplace(strKey, pAdded);
-    Remember(bSeen, *pAdded, film, true);
 }
 
-std::vector<std::string> ImportPlan::Commit() const
+std::vector<std::string> ImportPlan::Commit()
 {
-    std::vector<std::string> failed = m_folder.SaveArchives();
+    Finish();
+    std::vector<std::string> failed = SaveCatalogueFolder(m_catalogue);
     if (!failed.empty()) {
         // Comments stay as they were, so a moved film's to-see note is still
         // where the unchanged to-see archive expects it.
         return failed;
     }
     for (const CommentWrite& comment : m_comments) {
-        const std::string strDir = comment.bSeen ? m_folder.SeenComments() : m_folder.ToSeeComments();
+        const int nList = comment.bSeen ? kSeenList : kToSeeList;
+        const std::string strDir = m_catalogue.CommentDir(nList);
         std::string strPath;
         if (!CommentFilePath(strDir, comment.strTitle, strPath)) {
-            failed.push_back(strDir + "/" + AnsiToUtf8(comment.strTitle) + ".ctc");
+            failed.push_back(strDir + "/" + AnsiToUtf8(comment.strTitle) + ".ctc: cannot be written");
             continue;
         }
         // A title with a '/' or '\' names a file in a subfolder.
         std::error_code ec;
         std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
-        if (!WriteCommentFile(strDir, comment.strTitle, comment.strText)) {
-            failed.push_back(strPath);
-            continue;
+        bool bWritten = true;
+        if (comment.strText.empty()) {
+            if (!comment.strToSeeTitle.empty()) m_catalogue.DeleteComment(comment.strToSeeTitle, kToSeeList);
+        } else if (comment.strToSeeTitle == comment.strTitle) {
+            bWritten = m_catalogue.MoveComment(comment.strTitle, comment.strText);
+        } else {
+            // The seen comment first; a to-see note under the film's former
+            // title goes only once that is written.
+            bWritten = m_catalogue.SaveComment(comment.strTitle, nList, comment.strText);
+            if (bWritten && !comment.strToSeeTitle.empty()) {
+                m_catalogue.DeleteComment(comment.strToSeeTitle, kToSeeList);
+            }
         }
-        if (comment.bRemoveToSee) {
-            RemoveCommentFile(m_folder.ToSeeComments(), comment.strToSeeTitle);
+        if (!bWritten) {
+            failed.push_back(strPath + ": cannot be written");
         }
     }
-    if (m_ids.Changed() && !m_ids.Save(m_folder.Dir())) {
-        failed.push_back(m_folder.Dir() + "/" + FilmIds::kFileName);
+    if (m_ids.Changed() && !m_ids.Save(FolderOf(m_catalogue))) {
+        failed.push_back(FolderOf(m_catalogue) + "/" + FilmIds::kFileName + ": cannot be written");
     }
     return failed;
 }

@@ -1,5 +1,6 @@
 #include "LetterboxdExport.h"
 
+#include "CatalogueFolder.h"
 #include "CodePage.h"
 #include "Csv.h"
 #include "RatingScale.h"
@@ -36,27 +37,27 @@ std::string Points(const FilmIds::Row* pRow, const CFilm& film)
 
 }  // namespace
 
-std::string WriteLetterboxdCsv(const CatalogueFolder& folder, const FilmIds& ids)
+std::string WriteLetterboxdCsv(const Catalogue& catalogue, const FilmIds& ids)
 {
     std::string out;
     AppendCsvRecord(
         out, {"LetterboxdURI", "imdbID", "Title", "Year", "Directors", "Rating10", "WatchedDate", "Rewatch", "Review"});
-    for (const CFilmNode* p = folder.m_pSeen; p != nullptr; p = p->m_pNext) {
+    for (const CFilmNode* p = catalogue.m_pSeenList; p != nullptr; p = p->m_pNext) {
         const CFilm& film = *p->m_pFilm;
         const FilmIds::Row* pRow = RowOf(ids, true, film);
         AppendCsvRecord(out, {IdOf(pRow, false), IdOf(pRow, true), AnsiToUtf8(film.m_strOriginalTitle),
                               AnsiToUtf8(film.m_strYear), AnsiToUtf8(film.m_strDirector), Points(pRow, film),
                               pRow != nullptr ? pRow->strWatchedDate : "", film.m_nViewings > 1 ? "true" : "false",
-                              AnsiToUtf8(ReadComment(folder.SeenComments(), film.m_strOriginalTitle))});
+                              AnsiToUtf8(ReadComment(catalogue.CommentDir(kSeenList), film.m_strOriginalTitle))});
     }
     return out;
 }
 
-std::string WriteLetterboxdWatchlist(const CatalogueFolder& folder, const FilmIds& ids)
+std::string WriteLetterboxdWatchlist(const Catalogue& catalogue, const FilmIds& ids)
 {
     std::string out;
     AppendCsvRecord(out, {"LetterboxdURI", "imdbID", "Title", "Year", "Directors"});
-    for (const CFilmNode* p = folder.m_pToSee; p != nullptr; p = p->m_pNext) {
+    for (const CFilmNode* p = catalogue.m_pToSeeList; p != nullptr; p = p->m_pNext) {
         const CFilm& film = *p->m_pFilm;
         const FilmIds::Row* pRow = RowOf(ids, false, film);
         AppendCsvRecord(out, {IdOf(pRow, false), IdOf(pRow, true), AnsiToUtf8(film.m_strOriginalTitle),

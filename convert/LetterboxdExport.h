@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogueFolder.h"
+#include "Catalogue.h"
 #include "FilmIds.h"
 
 #include <string>
@@ -13,9 +13,9 @@
 // was imported without a rating, else the word as ten points (2, 4, 6, 7,
 // 9, 10); the ids and the last date watched where the side file knows
 // them; a film seen more than once is a rewatch; the comment is the review.
-std::string WriteLetterboxdCsv(const CatalogueFolder& folder, const FilmIds& ids);
+std::string WriteLetterboxdCsv(const Catalogue& catalogue, const FilmIds& ids);
 // The to-see list as a watchlist: LetterboxdURI,imdbID,Title,Year,Directors.
-std::string WriteLetterboxdWatchlist(const CatalogueFolder& folder, const FilmIds& ids);
+std::string WriteLetterboxdWatchlist(const Catalogue& catalogue, const FilmIds& ids);
 
 // The import page takes files of at most 1 MB.
 constexpr std::size_t kLetterboxdFileLimit = 1024 * 1024;

@@ -1,11 +1,11 @@
 #include "RatingScale.h"
 
+#include "Rating.h"
+
 #include <array>
 #include <charconv>
 
 namespace {
-
-constexpr int kToSee = 6;
 
 std::optional<int> ParseWhole(std::string_view text)
 {
@@ -30,8 +30,8 @@ std::optional<int> RatingFromTenPoints(int nPoints)
 
 std::optional<int> TenPointsFromRating(int nRating)
 {
-    constexpr std::array<int, kToSee> kPoints = {2, 4, 6, 7, 9, 10};
-    if (nRating < 0 || nRating >= kToSee) {
+    constexpr std::array<int, kToSeeRating> kPoints = {2, 4, 6, 7, 9, 10};
+    if (nRating < 0 || nRating >= kToSeeRating) {
         return std::nullopt;
     }
     return kPoints[static_cast<std::size_t>(nRating)];

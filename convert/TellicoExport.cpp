@@ -1,6 +1,7 @@
 #include "TellicoExport.h"
 
 #include "CodePage.h"
+#include "FilmList.h"
 #include "Rating.h"
 #include "ZipFile.h"
 
@@ -25,20 +26,31 @@ struct FieldDefinition {
     const char* pTitle;
     int nType;
     int nFlags;
-    const char* pAllowed;
+    enum Allowed { kAny, kRatingWord, kListName } allowed;
 };
 
+// The values a choice field allows, ";" between them.
+template <typename Words>
+std::string JoinChoices(const Words& words)
+{
+    std::string strJoined;
+    for (const std::string_view word : words) {
+        strJoined += (strJoined.empty() ? "" : ";") + std::string(word);
+    }
+    return strJoined;
+}
+
 constexpr FieldDefinition kFields[] = {
-    {"title", "Title", kLine, kNoDelete, nullptr},
-    {"origtitle", "Original Title", kLine, 0, nullptr},
-    {"nationality", "Nationality", kLine, kAllowGrouped | kAllowCompletion, nullptr},
-    {"year", "Production Year", kLine, kAllowGrouped, nullptr},
-    {"director", "Director", kLine, kAllowGrouped | kAllowCompletion, nullptr},
-    {"cast", "Cast", kLine, kAllowCompletion, nullptr},
-    {"comments", "Comments", kParagraph, 0, nullptr},
-    {"calificativ", "Calificativ", kChoice, kAllowGrouped, "Slab;Mediocru;Bun;Foarte bun;Excelent;Deosebit;De vazut"},
-    {"lista", "Lista", kChoice, kAllowGrouped, "vazute;de vazut"},
-    {"vizionari", "Vizionari", kNumber, 0, nullptr},
+    {"title", "Title", kLine, kNoDelete, FieldDefinition::kAny},
+    {"origtitle", "Original Title", kLine, 0, FieldDefinition::kAny},
+    {"nationality", "Nationality", kLine, kAllowGrouped | kAllowCompletion, FieldDefinition::kAny},
+    {"year", "Production Year", kLine, kAllowGrouped, FieldDefinition::kAny},
+    {"director", "Director", kLine, kAllowGrouped | kAllowCompletion, FieldDefinition::kAny},
+    {"cast", "Cast", kLine, kAllowCompletion, FieldDefinition::kAny},
+    {"comments", "Comments", kParagraph, 0, FieldDefinition::kAny},
+    {"calificativ", "Calificativ", kChoice, kAllowGrouped, FieldDefinition::kRatingWord},
+    {"lista", "Lista", kChoice, kAllowGrouped, FieldDefinition::kListName},
+    {"vizionari", "Vizionari", kNumber, 0, FieldDefinition::kAny},
 };
 
 // Tellico's XML has no place for control characters other than the line
@@ -114,7 +126,7 @@ void AppendEntries(pugi::xml_node collection, const CFilmNode* pHead, const char
 
 }  // namespace
 
-std::string WriteTellicoXml(const CatalogueFolder& folder)
+std::string WriteTellicoXml(const Catalogue& catalogue)
 {
     pugi::xml_document doc;
     pugi::xml_node declaration = doc.append_child(pugi::node_declaration);
@@ -135,20 +147,25 @@ std::string WriteTellicoXml(const CatalogueFolder& folder)
         field.append_attribute("type").set_value(definition.nType);
         field.append_attribute("flags").set_value(definition.nFlags);
         field.append_attribute("format").set_value(kNoFormatting);
-        if (definition.pAllowed != nullptr) {
-            field.append_attribute("allowed").set_value(definition.pAllowed);
+        if (definition.allowed != FieldDefinition::kAny) {
+            const std::string strAllowed = definition.allowed == FieldDefinition::kRatingWord
+                                               ? JoinChoices(kRatingWords)
+                                               : JoinChoices(kListNames);
+            field.append_attribute("allowed").set_value(strAllowed.c_str());
         }
     }
     int nId = 0;
-    AppendEntries(collection, folder.m_pSeen, "vazute", folder.SeenComments(), nId);
-    AppendEntries(collection, folder.m_pToSee, "de vazut", folder.ToSeeComments(), nId);
+    for (const int nList : {kSeenList, kToSeeList}) {
+        AppendEntries(collection, nList == kSeenList ? catalogue.m_pSeenList : catalogue.m_pToSeeList,
+                      std::string(kListNames[nList]).c_str(), catalogue.CommentDir(nList), nId);
+    }
 
     std::ostringstream out;
     doc.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
     return out.str();
 }
 
-bool WriteTellicoFile(const std::string& strPath, const CatalogueFolder& folder)
+bool WriteTellicoFile(const std::string& strPath, const Catalogue& catalogue)
 {
-    return WriteZipFile(strPath, {{"tellico.xml", WriteTellicoXml(folder)}});
+    return WriteZipFile(strPath, {{"tellico.xml", WriteTellicoXml(catalogue)}});
 }

@@ -11,5 +11,5 @@
 // line breaks as "<br/>"), the rating
 // word as a choice of the seven words, the list as a choice of "vazute" and
 // "de vazut" and the viewings as a number.
-std::string WriteTellicoXml(const CatalogueFolder& folder);
-bool WriteTellicoFile(const std::string& strPath, const CatalogueFolder& folder);
+std::string WriteTellicoXml(const Catalogue& catalogue);
+bool WriteTellicoFile(const std::string& strPath, const Catalogue& catalogue);

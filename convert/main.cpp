@@ -3,14 +3,20 @@
 // archives and counts. The command line is read with CLI11; a usage error
 // ends with status 2.
 #include "Commands.h"
+#include "Rating.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kUsageError = 2;
+
+// The words a seen film may carry: every rating word but "De vazut".
+std::vector<std::string> SeenRatingWords() { return {kRatingWords.begin(), kRatingWords.begin() + kToSeeRating}; }
 
 CLI::App* AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source, const char* pInputName,
                     ImportOptions& options, bool& bChosen)
@@ -22,7 +28,7 @@ CLI::App* AddImport(CLI::App& import, const char* pName, const char* pHelp, Impo
     pCommand
         ->add_option("--unrated", options.strUnratedWord,
                      "rating word of a seen film without a rating (default \"Bun\")")
-        ->check(CLI::IsMember({"Slab", "Mediocru", "Bun", "Foarte bun", "Excelent", "Deosebit"}));
+        ->check(CLI::IsMember(SeenRatingWords()));
     pCommand->callback([&options, &bChosen, source] {
         options.source = source;
         bChosen = true;

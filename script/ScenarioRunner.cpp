@@ -294,25 +294,12 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
         return true;
     }
     if (what == "lists") {
-        const auto printList = [](const char* name, int count, const CFilmNode* head) {
-            PrintLine(std::string(name) + " " + std::to_string(count));
-            int i = 0;
-            for (const CFilmNode* node = head; node; node = node->m_pNext, ++i) {
-                const CFilm& f = *node->m_pFilm;
-                PrintLine(std::string(name) + "[" + std::to_string(i) + "]: " + EscapeAnsi(f.m_strOriginalTitle) +
-                          " | " + EscapeAnsi(f.m_strTitle) + " | " + EscapeAnsi(f.m_strCountry) + " | " +
-                          EscapeAnsi(f.m_strYear) + " | " + EscapeAnsi(f.m_strDirector) + " | " +
-                          EscapeAnsi(f.m_strCast) + " | " + std::to_string(f.m_nRating) + " | " +
-                          std::to_string(f.m_nViewings));
-            }
-        };
-        printList("seen", main->m_nSeenCount, main->m_pSeenList);
-        printList("tosee", main->m_nToSeeCount, main->m_pToSeeList);
+        for (const std::string& line : main->m_catalogue.DumpLists(EscapeAnsi)) PrintLine(line);
         return true;
     }
     if (what == "state") {
         const CCatalogDlg& m = *main;
-        PrintLine("max-viewings " + std::to_string(m.m_nMaxViewings));
+        PrintLine("max-viewings " + std::to_string(m.m_catalogue.m_nMaxViewings));
         PrintLine("top-criterion " + std::to_string(m.m_nTopCriterion));
         PrintLine("active-choices " + std::to_string(m.m_nActiveFilesChoice) + " " +
                   std::to_string(m.m_nActiveCommentsChoice));
@@ -322,10 +309,7 @@ bool ScenarioRunner::Show(const Action& action, Active active, CDialog* dialog)
                                m.m_bSearchViewings, m.m_bSearchSeen, m.m_bSearchToSee})
             search += " " + std::to_string(flag);
         PrintLine(search);
-        PrintLine("seen-file " + EscapeBytes(m.m_szSeenFile));
-        PrintLine("tosee-file " + EscapeBytes(m.m_szToSeeFile));
-        PrintLine("seen-comments " + EscapeBytes(m.m_szSeenCommentsDir));
-        PrintLine("tosee-comments " + EscapeBytes(m.m_szToSeeCommentsDir));
+        for (const std::string& line : m.m_catalogue.DumpPaths(EscapeBytes)) PrintLine(line);
         return true;
     }
     if (what == "dialog") {

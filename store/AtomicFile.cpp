@@ -10,6 +10,8 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -106,6 +108,18 @@ void RemoveStaleTemporaries(const std::string& strDir)
     ::closedir(pDir);
 }
 
+// The folders whose temporaries this run has swept: a killed save leaves its
+// temporary behind once, so one sweep a folder a run finds it, and a save in a
+// folder of many files does not read the whole folder each time.
+std::mutex g_sweptMutex;
+std::set<std::string> g_swept;
+
+bool FirstSaveInFolder(const std::string& strDir)
+{
+    const std::lock_guard<std::mutex> lock(g_sweptMutex);
+    return g_swept.insert(strDir).second;
+}
+
 // Creates a temporary file of our naming in strDir and locks it. Another
 // instance's clean-up may remove the name between the two steps; then the
 // file is given up and another one made.
@@ -171,6 +185,12 @@ std::string FollowLinks(const std::string& strPath)
     return strResult;
 }
 
+void AtomicFileForgetSweeps()
+{
+    const std::lock_guard<std::mutex> lock(g_sweptMutex);
+    g_swept.clear();
+}
+
 void AtomicFileInjectWriteFault(int nNthWrite) { g_nWriteFault = nNthWrite > 0 ? nNthWrite : 0; }
 void AtomicFileInjectSyncFault(bool bFail) { g_bSyncFault = bFail; }
 
@@ -192,7 +212,9 @@ bool AtomicFile::Open()
         return false;
     }
     const std::string strDir = DirectoryOf(m_strPath);
-    RemoveStaleTemporaries(strDir);
+    if (FirstSaveInFolder(strDir)) {
+        RemoveStaleTemporaries(strDir);
+    }
     m_fd = CreateLockedTemporary(strDir, m_strTempPath);
     if (m_fd < 0) {
         m_bFailed = true;

@@ -17,9 +17,9 @@
 // folder, a FIFO or a device, or a file without write permission, is refused.
 //
 // Temporary files are named ".cinetrove-XXXXXX" (short, whatever the length
-// of the target's name) and locked while they are written; each replacement
-// first removes those of a killed save from the folder, never one that a
-// running save still holds.
+// of the target's name) and locked while they are written; the first
+// replacement of a run in a folder removes those of a killed save from it,
+// never one that a running save still holds.
 class AtomicFile {
 public:
     enum class Backup { None, Keep };
@@ -71,4 +71,6 @@ bool IsAtomicFileTemporary(std::string_view strName);
 // a full disk; 0 turns the fault off. A sync fault makes the next flush to
 // disk fail. Both are reset once they have fired.
 void AtomicFileInjectWriteFault(int nNthWrite);
+// Test seam: forgets the folders swept of temporaries, as a new run would.
+void AtomicFileForgetSweeps();
 void AtomicFileInjectSyncFault(bool bFail);

@@ -71,19 +71,6 @@ CFilmNode* RemoveFilm(CFilmNode* pHead, std::string strOriginalTitle)
     return pHead;
 }
 
-CFilmNode* RemoveNode(CFilmNode* pHead, const CFilm* pFilm)
-{
-    CFilmNode* pPrev = nullptr;
-    for (CFilmNode* p = pHead; p != nullptr; pPrev = p, p = p->m_pNext) {
-        if (p->m_pFilm == pFilm) {
-            (pPrev == nullptr ? pHead : pPrev->m_pNext) = p->m_pNext;
-            DestroyNode(p);
-            break;
-        }
-    }
-    return pHead;
-}
-
 int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitle, std::string strTitle,
                std::string strCountry, std::string strYear, std::string strDirector, std::string strCast, int nRating,
                int nViewings)

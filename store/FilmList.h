@@ -12,6 +12,9 @@
 // The two lists, where a command or a comment folder names one of them.
 inline constexpr int kSeenList = 0;
 inline constexpr int kToSeeList = 1;
+// Their names where a file names a list (the catalogue's CSV, Tellico, the
+// counts), indexed by list.
+inline constexpr std::string_view kListNames[] = {"vazute", "de vazut"};
 
 // The order of the lists: byte-wise on unsigned bytes over the whole text, a
 // prefix before the longer text (negative, 0 or positive as strcmp).
@@ -20,9 +23,6 @@ int CompareTitles(std::string_view a, std::string_view b);
 CFilmNode* InsertSorted(CFilmNode* pHead, std::string strOriginalTitle, std::string strTitle, std::string strCountry,
                         std::string strYear, std::string strDirector, std::string strCast, int nRating, int nViewings);
 CFilmNode* RemoveFilm(CFilmNode* pHead, std::string strOriginalTitle);
-// Removes the node of that very film, which one of several films of equal
-// title may be.
-CFilmNode* RemoveNode(CFilmNode* pHead, const CFilm* pFilm);
 int UpdateFilm(CFilmNode* pHead, std::string strKey, std::string strOriginalTitle, std::string strTitle,
                std::string strCountry, std::string strYear, std::string strDirector, std::string strCast, int nRating,
                int nViewings);

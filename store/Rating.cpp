@@ -1,17 +1,5 @@
 #include "Rating.h"
 
-#include <array>
-#include <string_view>
-
-namespace {
-
-// Indexed by rating code.
-constexpr std::array<std::string_view, 7> kRatingWords = {
-    "Slab", "Mediocru", "Bun", "Foarte bun", "Excelent", "Deosebit", "De vazut",
-};
-
-}  // namespace
-
 std::string RatingToText(int nRating)
 {
     if (nRating < 0 || nRating >= static_cast<int>(kRatingWords.size())) {

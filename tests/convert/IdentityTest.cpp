@@ -49,8 +49,8 @@ TEST(IdentityTest, RemakesAreTakenAndLaterExportsMatchById)
 {
     TempDir dir;
     {
-        CatalogueFolder folder(dir.Path());
-        folder.Load(false);
+        Catalogue folder;
+        OpenCatalogueFolder(folder, dir.Path(), false);
         ImportPlan plan(folder, TextToRating("Bun"));
         plan.Add(Film("Dune", "1984", "tt1"));
         plan.Add(Film("Dune", "2021", "tt2"));
@@ -61,12 +61,12 @@ TEST(IdentityTest, RemakesAreTakenAndLaterExportsMatchById)
         plan.Add(Film("Unrated", "2000", "tt6", std::nullopt));
         EXPECT_EQ(plan.Summary().nSeenAdded, 6);
         ASSERT_TRUE(plan.Commit().empty());
-        EXPECT_EQ(CountOf(folder.m_pSeen, "Dune"), 2);
-        EXPECT_EQ(CountOf(folder.m_pSeen, "Twins"), 2);
+        EXPECT_EQ(CountOf(folder.m_pSeenList, "Dune"), 2);
+        EXPECT_EQ(CountOf(folder.m_pSeenList, "Twins"), 2);
     }
     // The site renamed a film since: its id still finds it.
-    CatalogueFolder folder(dir.Path());
-    folder.Load(true);
+    Catalogue folder;
+    OpenCatalogueFolder(folder, dir.Path(), true);
     ImportPlan plan(folder, TextToRating("Bun"));
     plan.Add(Film("28 Days Later", "2002", "tt5"));
     plan.Add(Film("Twins", "2023", "tt4"));
@@ -78,7 +78,7 @@ TEST(IdentityTest, RemakesAreTakenAndLaterExportsMatchById)
     // points once the word changed.
     FilmIds ids;
     ids.Load(dir.Path());
-    UpdateFilm(folder.m_pSeen, "Dune", "Dune", "Dune", "", "2021", "", "", TextToRating("Slab"), 1);
+    folder.UpdateFilm(kSeenList, "Dune", FilmEntry{"Dune", "Dune", "", "2021", "", "", TextToRating("Slab"), 1});
     const std::string csv = WriteLetterboxdCsv(folder, ids);
     EXPECT_NE(csv.find(",tt5,28 Days Later...,2002,,8,"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",tt6,Unrated,2000,,,"), std::string::npos) << csv;
@@ -86,8 +86,8 @@ TEST(IdentityTest, RemakesAreTakenAndLaterExportsMatchById)
 
     // A damaged side file stops nothing and is set aside.
     WriteBytes(dir / "ids.csv", "list,original title\n\"never closed\n");
-    CatalogueFolder again(dir.Path());
-    again.Load(true);
+    Catalogue again;
+    OpenCatalogueFolder(again, dir.Path(), true);
     ImportPlan damaged(again, TextToRating("Bun"));
     damaged.Add(Film("Dune", "1984", "tt1"));
     damaged.Add(Film("New", "2001", "tt7"));
@@ -134,8 +134,8 @@ TEST(IdentityTest, SplitLetterboxdFilesKeepTheirHeader)
 TEST(IdentityTest, ReplaceMakesTheListsTheRowsAndKeepsTheOldArchives)
 {
     TempDir dir;
-    CatalogueFolder folder(dir.Path());
-    folder.Load(false);
+    Catalogue folder;
+    OpenCatalogueFolder(folder, dir.Path(), false);
     {
         ImportPlan plan(folder, TextToRating("Bun"));
         plan.Add(Film("Gone", "1990"));
@@ -151,11 +151,11 @@ TEST(IdentityTest, ReplaceMakesTheListsTheRowsAndKeepsTheOldArchives)
     replace.Plan(rows.films);
     ASSERT_TRUE(replace.Commit().empty());
     EXPECT_TRUE(std::filesystem::exists(dir / "filme.cta.1"));
-    CatalogueFolder reread(dir.Path());
-    reread.Load(true);
+    Catalogue reread;
+    OpenCatalogueFolder(reread, dir.Path(), true);
     ASSERT_EQ(reread.m_nSeenCount, 2);
     EXPECT_EQ(reread.m_nToSeeCount, 1);
-    EXPECT_EQ(std::string(reread.m_pSeen->m_pFilm->m_strDirector), "A");  // the file's order
-    EXPECT_EQ(reread.m_pSeen->m_pNext->m_pFilm->m_nRating, TextToRating("Bun"));
-    EXPECT_EQ(ReadComment(reread.SeenComments(), "Twin"), "first\r\n\r\nsecond");
+    EXPECT_EQ(std::string(reread.m_pSeenList->m_pFilm->m_strDirector), "A");  // the file's order
+    EXPECT_EQ(reread.m_pSeenList->m_pNext->m_pFilm->m_nRating, TextToRating("Bun"));
+    EXPECT_EQ(ReadComment(reread.CommentDir(kSeenList), "Twin"), "first\r\n\r\nsecond");
 }

@@ -1,3 +1,4 @@
+#include "CatalogueCsv.h"
 #include "CatalogueFolder.h"
 #include "CodePage.h"
 #include "CommentFile.h"
@@ -109,31 +110,29 @@ TEST(LetterboxdImportTest, RatingsDiaryAndReviewsMakeOneFilm)
 
 class ImportPlanTest : public ::testing::Test {
 protected:
-    ImportPlanTest() : m_folder(m_dir.Path()) {}
-
     TempDir m_dir;
-    CatalogueFolder m_folder;
+    Catalogue m_catalogue;
 };
 
 TEST_F(ImportPlanTest, SkipsWhatIsThereAndMovesToSeeFilmsWithTheirNotes)
 {
-    m_folder.Load(false);
+    OpenCatalogueFolder(m_catalogue, m_dir.Path(), false);
     {
-        ImportPlan plan(m_folder, TextToRating("Bun"));
+        ImportPlan plan(m_catalogue, TextToRating("Bun"));
         plan.Add(Film("Later", TargetList::ToSee));
         plan.Add(Film("Moved", TargetList::ToSee));
         plan.Add(Film("Noted", TargetList::ToSee));
         ASSERT_TRUE(plan.Commit().empty());
     }
-    ASSERT_TRUE(WriteCommentFile(m_folder.ToSeeComments(), "Moved", "old\r\nnote"));
-    ASSERT_TRUE(WriteCommentFile(m_folder.ToSeeComments(), "Noted", "kept"));
+    ASSERT_TRUE(WriteCommentFile(m_catalogue.CommentDir(kToSeeList), "Moved", "old\r\nnote"));
+    ASSERT_TRUE(WriteCommentFile(m_catalogue.CommentDir(kToSeeList), "Noted", "kept"));
     // A seen comment left behind by an earlier title of the same name.
-    std::filesystem::create_directories(m_folder.SeenComments());
-    ASSERT_TRUE(WriteCommentFile(m_folder.SeenComments(), "Noted", "orphan"));
+    std::filesystem::create_directories(m_catalogue.CommentDir(kSeenList));
+    ASSERT_TRUE(WriteCommentFile(m_catalogue.CommentDir(kSeenList), "Noted", "orphan"));
 
-    CatalogueFolder folder(m_dir.Path());
-    folder.Load(true);
-    ImportPlan plan(folder, TextToRating("Excelent"));
+    Catalogue catalogue;
+    OpenCatalogueFolder(catalogue, m_dir.Path(), true);
+    ImportPlan plan(catalogue, TextToRating("Excelent"));
     plan.Add(Film("Moved", TargetList::Seen, TextToRating("Deosebit"), 3, "new text"));
     plan.Add(Film("Noted", TargetList::Seen));
     plan.Add(Film("Moved", TargetList::Seen, TextToRating("Slab")));  // now seen: skipped
@@ -150,28 +149,28 @@ TEST_F(ImportPlanTest, SkipsWhatIsThereAndMovesToSeeFilmsWithTheirNotes)
     EXPECT_EQ(summary.skipped[2].strReason, "already in the to-see list");
     EXPECT_EQ(summary.unrated, std::vector<std::string>{"Noted"});
 
-    CatalogueFolder reread(m_dir.Path());
-    reread.Load(true);
+    Catalogue reread;
+    OpenCatalogueFolder(reread, m_dir.Path(), true);
     EXPECT_EQ(reread.m_nSeenCount, 2);
     EXPECT_EQ(reread.m_nToSeeCount, 1);
-    const CFilm* pMoved = Find(reread.m_pSeen, "Moved");
+    const CFilm* pMoved = Find(reread.m_pSeenList, "Moved");
     ASSERT_NE(pMoved, nullptr);
     EXPECT_EQ(pMoved->m_nRating, TextToRating("Deosebit"));
     EXPECT_EQ(pMoved->m_nViewings, 3);
-    EXPECT_EQ(Find(reread.m_pSeen, "Noted")->m_nRating, TextToRating("Excelent"));
-    EXPECT_EQ(ReadComment(reread.SeenComments(), "Moved"), "old\r\nnote\r\n\r\nnew text");
-    EXPECT_EQ(ReadComment(reread.SeenComments(), "Noted"), "orphan\r\n\r\nkept");
+    EXPECT_EQ(Find(reread.m_pSeenList, "Noted")->m_nRating, TextToRating("Excelent"));
+    EXPECT_EQ(ReadComment(reread.CommentDir(kSeenList), "Moved"), "old\r\nnote\r\n\r\nnew text");
+    EXPECT_EQ(ReadComment(reread.CommentDir(kSeenList), "Noted"), "orphan\r\n\r\nkept");
     std::string strLeft;
-    EXPECT_FALSE(ReadCommentFile(reread.ToSeeComments(), "Moved", strLeft));
-    EXPECT_FALSE(ReadCommentFile(reread.ToSeeComments(), "Noted", strLeft));
+    EXPECT_FALSE(ReadCommentFile(reread.CommentDir(kToSeeList), "Moved", strLeft));
+    EXPECT_FALSE(ReadCommentFile(reread.CommentDir(kToSeeList), "Noted", strLeft));
 }
 
 // Titles go into the code page; a title that changes on the way is listed,
 // and the skip compares the stored form, so "★" and "?" are the same film.
 TEST_F(ImportPlanTest, ConvertedTitlesAreListed)
 {
-    m_folder.Load(false);
-    ImportPlan plan(m_folder, TextToRating("Bun"));
+    OpenCatalogueFolder(m_catalogue, m_dir.Path(), false);
+    ImportPlan plan(m_catalogue, TextToRating("Bun"));
     plan.Add(Film("Stea \u2605 mare", TargetList::Seen, 0));
     plan.Add(Film("\u0218ah \u00eenc\u0103 \u0163ine", TargetList::Seen, 0));  // comma-below S
     plan.Add(Film("Pădure", TargetList::Seen, 0));
@@ -181,13 +180,14 @@ TEST_F(ImportPlanTest, ConvertedTitlesAreListed)
     EXPECT_EQ(summary.converted[0].strTo, "Stea ? mare");
     EXPECT_EQ(summary.converted[1].strTo, "\u015eah \u00eenc\u0103 \u0163ine");
     ASSERT_EQ(summary.skipped.size(), 1u);
-    EXPECT_NE(Find(m_folder.m_pSeen, Utf8ToAnsi("Pădure")), nullptr);
+    plan.Finish();
+    EXPECT_NE(Find(m_catalogue.m_pSeenList, Utf8ToAnsi("Pădure")), nullptr);
 }
 
 TEST_F(ImportPlanTest, RefusesWhatTheArchiveCannotHoldAndArchivesThatDoNotReadWhole)
 {
-    m_folder.Load(false);
-    ImportPlan plan(m_folder, TextToRating("Bun"));
+    OpenCatalogueFolder(m_catalogue, m_dir.Path(), false);
+    ImportPlan plan(m_catalogue, TextToRating("Bun"));
     IncomingFilm broken = Film("Two\nlines", TargetList::Seen, 1);
     broken.nLine = 7;
     try {
@@ -198,15 +198,57 @@ TEST_F(ImportPlanTest, RefusesWhatTheArchiveCannotHoldAndArchivesThatDoNotReadWh
     }
     EXPECT_THROW(plan.Add(Film("  ", TargetList::Seen, 1)), InputRefused);
     EXPECT_THROW(plan.Add(Film("up\\..\\..\\out", TargetList::Seen, 1)), InputRefused);
-    EXPECT_EQ(m_folder.m_pSeen, nullptr);  // nothing refused went into the list
+    plan.Finish();
+    EXPECT_EQ(m_catalogue.m_pSeenList, nullptr);  // nothing refused went into the list
 
     WriteBytes(m_dir / "tosee.cta", "cinetrove\r\nquonwerk\r\n1\r\nA\r\nB\r\n");
-    CatalogueFolder folder(m_dir.Path());
+    Catalogue catalogue;
     try {
-        folder.Load(false);
+        OpenCatalogueFolder(catalogue, m_dir.Path(), false);
         FAIL() << "a cut archive was loaded";
     } catch (const InputRefused& refused) {
         EXPECT_EQ(refused.File(), m_dir / "tosee.cta");
         EXPECT_EQ(refused.Line(), 6);
     }
+}
+
+// Every imported film fits its list: the catalogue CSV refuses a seen row
+// that says it was not seen, with its line; a row to see becomes one; a site
+// import's seen film without a rating or a viewing takes the unrated word
+// and one viewing.
+TEST_F(ImportPlanTest, EveryFilmFitsItsListOrIsRefused)
+{
+    const std::string kHeader = "Lista,Titlu original,Calificativ,Vizionari\n";
+    for (const auto& [strRow, strWhy] : {std::pair{"vazute,Ghost,De vazut,1\n", "cannot be rated \"De vazut\""},
+                                         std::pair{"vazute,Ghost,Bun,0\n", "has at least 1 viewing, not 0"},
+                                         std::pair{"vazute,Ghost,De vazut,0\n", "cannot be rated \"De vazut\""}}) {
+        try {
+            ReadCatalogueCsv(kHeader + "de vazut,Fine,,\n" + strRow, "films.csv");
+            FAIL() << "taken: " << strRow;
+        } catch (const InputRefused& refused) {
+            EXPECT_EQ(refused.Line(), 3) << strRow;
+            EXPECT_NE(std::string(refused.what()).find(strWhy), std::string::npos) << refused.what();
+        }
+    }
+
+    OpenCatalogueFolder(m_catalogue, m_dir.Path(), false);
+    ImportPlan plan(m_catalogue, TextToRating("Foarte bun"));
+    for (IncomingFilm film :
+         ReadCatalogueCsv(kHeader + "de vazut,Later,Excelent,3\nvazute,Seen,,\n", "films.csv").films) {
+        plan.Add(film);
+    }
+    IncomingFilm unseen = Film("Site", TargetList::Seen, TextToRating("De vazut"), 0);
+    plan.Add(unseen);
+    plan.Finish();
+    const CFilm* pLater = Find(m_catalogue.m_pToSeeList, "Later");
+    ASSERT_NE(pLater, nullptr);
+    EXPECT_EQ(pLater->m_nRating, kToSeeRating);
+    EXPECT_EQ(pLater->m_nViewings, 0);
+    for (const char* pTitle : {"Seen", "Site"}) {
+        const CFilm* pFilm = Find(m_catalogue.m_pSeenList, pTitle);
+        ASSERT_NE(pFilm, nullptr) << pTitle;
+        EXPECT_EQ(pFilm->m_nRating, TextToRating("Foarte bun")) << pTitle;
+        EXPECT_EQ(pFilm->m_nViewings, 1) << pTitle;
+    }
+    EXPECT_EQ(plan.Summary().unrated, (std::vector<std::string>{"Seen", "Site"}));
 }

@@ -14,9 +14,9 @@
 // types a Tellico collection needs to show them as choices and numbers.
 TEST(TellicoExportTest, EveryFilmIsAnEntryWithItsFields)
 {
-    CatalogueFolder folder(CONVERT_FIXTURES "/catalogue");
-    folder.Load(true);
-    const std::string xml = WriteTellicoXml(folder);
+    Catalogue catalogue;
+    OpenCatalogueFolder(catalogue, CONVERT_FIXTURES "/catalogue", true);
+    const std::string xml = WriteTellicoXml(catalogue);
 
     pugi::xml_document doc;
     ASSERT_TRUE(doc.load_string(xml.c_str()));
@@ -47,8 +47,9 @@ TEST(TellicoExportTest, EveryFilmIsAnEntryWithItsFields)
         const pugi::xml_node original = entry.child("origtitle");
         entries[original ? original.child_value() : entry.child_value("title")] = entry;
     }
-    ASSERT_EQ(entries.size(), static_cast<std::size_t>(folder.m_nSeenCount + folder.m_nToSeeCount));
-    for (const auto& [pHead, pList] : {std::pair{folder.m_pSeen, "vazute"}, std::pair{folder.m_pToSee, "de vazut"}}) {
+    ASSERT_EQ(entries.size(), static_cast<std::size_t>(catalogue.m_nSeenCount + catalogue.m_nToSeeCount));
+    for (const auto& [pHead, pList] :
+         {std::pair{catalogue.m_pSeenList, "vazute"}, std::pair{catalogue.m_pToSeeList, "de vazut"}}) {
         for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
             const CFilm& film = *p->m_pFilm;
             SCOPED_TRACE(AnsiToUtf8(film.m_strOriginalTitle));

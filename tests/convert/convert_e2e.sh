@@ -104,7 +104,12 @@ contains out "6 films written to films.csv"
   fail "the CSV header is wrong"
 mkdir rebuilt
 expect_status 0 "$convert" import csv films.csv --into rebuilt
-diff -r "$catalogue" rebuilt || fail "export csv and import csv did not rebuild the catalogue"
+# The archives come back byte for byte and every comment with them; a film
+# without a comment gets no file (an empty file and none show the same).
+cp -r "$catalogue" expected-catalogue
+find expected-catalogue -name '*.ctc' -empty -delete
+[ -z "$(find rebuilt -name '*.ctc' -empty)" ] || fail "an import wrote an empty comment file"
+diff -r expected-catalogue rebuilt || fail "export csv and import csv did not rebuild the catalogue"
 
 # --- export letterboxd, export tellico --------------------------------------
 expect_status 0 "$convert" export letterboxd seen.csv --from "$catalogue"
@@ -123,7 +128,7 @@ unzip -p films.tc tellico.xml >tellico.xml
 xmllint --noout --dtdvalid "$fixtures/tellico-export.dtd" tellico.xml || fail "tellico.xml is not valid"
 [ "$(grep -c '<entry id=' tellico.xml)" -eq 6 ] || fail "not six entries"
 expect_status 0 "$convert" import tellico films.tc --into from-tellico
-diff -r "$catalogue" from-tellico || fail "export tellico and import tellico did not rebuild the catalogue"
+diff -r expected-catalogue from-tellico || fail "export tellico and import tellico did not rebuild the catalogue"
 
 # --- stats ------------------------------------------------------------------
 expect_status 0 "$convert" stats "$catalogue" --csv

@@ -16,6 +16,8 @@ public:
     CFilmNode* Head() const { return m_pHead; }
     // Takes a list in place of the one held, which is freed.
     void Reset(CFilmNode* pHead = nullptr) { FreeList(std::exchange(m_pHead, pHead)); }
+    // Gives the list away, holding none.
+    CFilmNode* Release() { return std::exchange(m_pHead, nullptr); }
     // Puts a node at the front, as a list built in reverse order is.
     void PushFront(CFilmNode* pNode)
     {
