@@ -123,6 +123,9 @@ private:
     bool SaveUnsavedWork();
     // Comment of a film that leaves the to-see list for the seen one.
     void MoveComment(const std::string& strOriginalTitle);
+    // Writes a comment, asking before a file this run has not read is
+    // replaced; false, said so, when it cannot be written.
+    bool WriteComment(const std::string& strOriginalTitle, int nList, const std::string& strText);
 
     void SetDataPaths();
     void CreateResultColumns();

@@ -91,10 +91,12 @@ void BM_SaveCommentInFolderOf(benchmark::State& state)
         if (std::FILE* pFile = std::fopen((strDir + "/Film " + std::to_string(i) + ".ctc").c_str(), "w"))
             std::fclose(pFile);
     }
-    catalogue.SaveComment("Primul", kSeenList, "un comentariu");
+    const auto yes = [](const std::string&) { return true; };
+    catalogue.SaveComment("Primul", kSeenList, "un comentariu", yes);
     int n = 0;
     for (auto _ : state) {
-        if (!catalogue.SaveComment("Nou " + std::to_string(n++ % 100), kSeenList, "un comentariu\nde doua linii"))
+        if (catalogue.SaveComment("Nou " + std::to_string(n++ % 100), kSeenList, "un comentariu\nde doua linii", yes) !=
+            Catalogue::SaveResult::Written)
             state.SkipWithError("the comment could not be written");
     }
     state.counters["files_in_folder"] = static_cast<double>(state.range(0));

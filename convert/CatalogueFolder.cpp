@@ -64,11 +64,16 @@ std::vector<std::string> SaveCatalogueFolder(Catalogue& catalogue)
     }
     std::filesystem::create_directories(std::filesystem::path(catalogue.m_szSeenFile).parent_path(), ec);
     std::vector<std::string> failed;
+    // The companion never asks: an archive changed by another program since
+    // it was read is left for that program's changes.
+    const auto results = catalogue.SaveBothArchives([](const std::string&) { return false; });
     for (const int nList : {kSeenList, kToSeeList}) {
-        // The companion never asks: an archive changed by another program
-        // since it was read is left for that program's changes.
-        switch (catalogue.SaveArchive(nList, [](const std::string&) { return false; })) {
+        switch (results[static_cast<std::size_t>(nList)]) {
         case Catalogue::SaveResult::Written:
+            break;
+        case Catalogue::SaveResult::Waiting:
+            failed.push_back(std::string(catalogue.ArchivePath(nList)) +
+                             ": not written, as the seen list it waits for was not");
             break;
         case Catalogue::SaveResult::Kept:
             failed.push_back(std::string(catalogue.ArchivePath(nList)) +

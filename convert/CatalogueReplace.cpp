@@ -102,12 +102,14 @@ void CatalogueReplace::Plan(const std::vector<IncomingFilm>& films)
         CommentFilePath(strDir, key.second, strPath);
         std::error_code ec;
         const bool bThere = std::filesystem::exists(strPath, ec);
-        if (bThere && !ReadCommentFile(strDir, key.second, strOld)) {
+        // Read through the catalogue, so that the write that follows holds
+        // the file as read: one another program changes meanwhile is kept.
+        if (bThere && !m_catalogue.LoadComment(key.second, key.first ? kSeenList : kToSeeList, strOld)) {
             m_keptComments.push_back(strPath);
             continue;
         }
         if (!bThere || strOld != strText) {
-            m_comments.push_back({strDir, key.second, strText});
+            m_comments.push_back({key.first, key.second, strText});
         }
     }
 }
@@ -122,18 +124,28 @@ std::vector<std::string> CatalogueReplace::Commit()
     if (!failed.empty()) {
         return failed;  // nothing replaced without its copy
     }
-    failed = SaveCatalogueFolder(m_catalogue);
-    if (!failed.empty()) {
-        return failed;
-    }
+    // The comments first, then the archives, as an import writes them.
     for (const CommentWrite& comment : m_comments) {
+        const int nList = comment.bSeen ? kSeenList : kToSeeList;
         std::string strPath;
-        CommentFilePath(comment.strDir, comment.strTitle, strPath);
+        CommentFilePath(m_catalogue.CommentDir(nList), comment.strTitle, strPath);
         std::error_code ec;
         std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
-        if (!WriteCommentFile(comment.strDir, comment.strTitle, comment.strText))
+        switch (m_catalogue.SaveComment(comment.strTitle, nList, comment.strText,
+                                        [](const std::string&) { return false; })) {
+        case Catalogue::SaveResult::Written:
+            break;
+        case Catalogue::SaveResult::Kept:
+            failed.push_back(strPath + ": changed since it was read, not replaced");
+            break;
+        case Catalogue::SaveResult::Failed:
+        case Catalogue::SaveResult::Waiting:
             failed.push_back(strPath + ": cannot be written");
+            break;
+        }
     }
+    const std::vector<std::string> archives = SaveCatalogueFolder(m_catalogue);
+    failed.insert(failed.end(), archives.begin(), archives.end());
     return failed;
 }
 

@@ -12,8 +12,9 @@
 // comment file gets the text of its rows (those of one title joined after
 // an empty line). Before the archives are replaced, each one there is kept
 // as NAME.1 (the first free number), which nothing later touches. A comment
-// file that is there but cannot be read is never written over; a comment of
-// a film that left the lists stays where it is.
+// file that is there but cannot be read, or that changes after it was read,
+// is never written over; a comment of a film that left the lists stays
+// where it is.
 class CatalogueReplace {
 public:
     CatalogueReplace(Catalogue& catalogue, int nUnratedRating);
@@ -26,7 +27,7 @@ public:
 
 private:
     struct CommentWrite {
-        std::string strDir;
+        bool bSeen;
         std::string strTitle;  // code page
         std::string strText;   // code page
     };

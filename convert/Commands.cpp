@@ -19,8 +19,12 @@
 #include "TellicoImport.h"
 #include "TextTools.h"
 
+#include "FolderLock.h"
+
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 namespace {
 
@@ -78,6 +82,26 @@ bool WriteLetterboxdFiles(const std::string& strPath, const std::string& csv, in
     return true;
 }
 
+// True when strOutput names one of the catalogue's archives or lies in one of
+// its comment folders, links followed: an export must not take their place.
+bool IsInsideCatalogue(const Catalogue& catalogue, const std::string& strOutput)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path output = fs::weakly_canonical(strOutput, ec);
+    for (const int nList : {kSeenList, kToSeeList}) {
+        const fs::path archive = fs::weakly_canonical(catalogue.ArchivePath(nList), ec);
+        if (output == archive || output == fs::path(archive.string() + "~")) {
+            return true;
+        }
+        const std::string strComments = fs::weakly_canonical(catalogue.CommentDir(nList), ec).string() + "/";
+        if (output.string().rfind(strComments, 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Each failure names its file and why.
 int ReportFailures(const std::vector<std::string>& failed)
 {
@@ -93,6 +117,12 @@ int RunImport(const ImportOptions& options)
 {
     try {
         const IncomingRows rows = ReadInput(options);
+        // Other writers of the folder wait from this read to the last write.
+        if (!options.bDryRun) {
+            std::error_code ec;
+            std::filesystem::create_directories(options.strDir, ec);
+        }
+        const FolderLock lock(options.strDir + "/filme.cta");
         Catalogue catalogue;
         OpenCatalogueFolder(catalogue, options.strDir, false);
         if (options.bReplace) {
@@ -137,6 +167,11 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
     try {
         Catalogue catalogue;
         OpenCatalogueFolder(catalogue, strDir, true);
+        for (const std::string& strPath : {strOutput, strWatchlist}) {
+            if (!strPath.empty() && IsInsideCatalogue(catalogue, strPath)) {
+                throw InputRefused(strPath, 0, "is a file of the catalogue itself; export to a file outside it");
+            }
+        }
         bool bWritten = false;
         int nFilms = catalogue.m_nSeenCount + catalogue.m_nToSeeCount;
         switch (format) {

@@ -159,6 +159,7 @@ void ImportPlan::Add(const IncomingFilm& film)
     if (pInSeen != nullptr) {
         Remember(true, strMatchedTitle, *pInSeen, film, false);
         m_summary.skipped.push_back({strShown, strSource, "already in the seen list"});
+        CompleteMove(strMatchedTitle);
         return;
     }
     if (nList == kToSeeList && pInToSee != nullptr) {
@@ -236,10 +237,16 @@ void ImportPlan::Add(const IncomingFilm& film)
     const auto planned = std::find_if(m_comments.begin(), m_comments.end(), [&](const CommentWrite& c) {
         return c.bSeen == (nList == kSeenList) && c.strTitle == strKey;
     });
-    std::string strText =
-        planned != m_comments.end() ? planned->strText : ReadComment(m_catalogue.CommentDir(nList), strKey);
+    std::string strText;
+    if (planned != m_comments.end()) {
+        strText = planned->strText;
+    } else {
+        m_catalogue.LoadComment(strKey, nList, strText);
+    }
+    // A text the comment holds already is not added again: an import run
+    // again after a kill finds its own texts there.
     const auto append = [&strText](const std::string& strMore) {
-        if (!strMore.empty()) {
+        if (!strMore.empty() && strText.find(strMore) == std::string::npos) {
             strText = strText.empty() ? strMore : strText + "\r\n\r\n" + strMore;
         }
     };
@@ -254,15 +261,30 @@ void ImportPlan::Add(const IncomingFilm& film)
     }
 }
 
+void ImportPlan::CompleteMove(const std::string& strKey)
+{
+    // A film already seen whose to-see comment is still there, its text in
+    // the seen comment, and no film of its title to see: a move that a kill
+    // cut short after the archives were written. Its old comment goes now.
+    if (m_toSeeIndex.contains(strKey)) {
+        return;
+    }
+    std::string strToSee;
+    std::string strSeen;
+    if (m_catalogue.LoadComment(strKey, kToSeeList, strToSee) && !strToSee.empty() &&
+        m_catalogue.LoadComment(strKey, kSeenList, strSeen) && strSeen.find(strToSee) != std::string::npos) {
+        m_comments.push_back({true, strKey, std::string(), strKey});
+    }
+}
+
 std::vector<std::string> ImportPlan::Commit()
 {
     Finish();
-    std::vector<std::string> failed = SaveCatalogueFolder(m_catalogue);
-    if (!failed.empty()) {
-        // Comments stay as they were, so a moved film's to-see note is still
-        // where the unchanged to-see archive expects it.
-        return failed;
-    }
+    // The comments first, then the archives, then the moved films' old
+    // comments: a kill at any point loses no note, and the same import run
+    // again finishes the work.
+    std::vector<std::string> failed;
+    std::vector<const CommentWrite*> written;
     for (const CommentWrite& comment : m_comments) {
         const int nList = comment.bSeen ? kSeenList : kToSeeList;
         const std::string strDir = m_catalogue.CommentDir(nList);
@@ -271,27 +293,38 @@ std::vector<std::string> ImportPlan::Commit()
             failed.push_back(strDir + "/" + AnsiToUtf8(comment.strTitle) + ".ctc: cannot be written");
             continue;
         }
-        // A title with a '/' or '\' names a file in a subfolder.
-        std::error_code ec;
-        std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
-        bool bWritten = true;
-        if (comment.strText.empty()) {
-            if (!comment.strToSeeTitle.empty()) m_catalogue.DeleteComment(comment.strToSeeTitle, kToSeeList);
-        } else if (comment.strToSeeTitle == comment.strTitle) {
-            bWritten = m_catalogue.MoveComment(comment.strTitle, comment.strText);
-        } else {
-            // The seen comment first; a to-see note under the film's former
-            // title goes only once that is written.
-            bWritten = m_catalogue.SaveComment(comment.strTitle, nList, comment.strText);
-            if (bWritten && !comment.strToSeeTitle.empty()) {
-                m_catalogue.DeleteComment(comment.strToSeeTitle, kToSeeList);
+        if (!comment.strText.empty()) {
+            // A title with a '/' or '\' names a file in a subfolder.
+            std::error_code ec;
+            std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
+            // The text holds whatever the file held when it was read; a file
+            // changed since is never replaced.
+            switch (m_catalogue.SaveComment(comment.strTitle, nList, comment.strText,
+                                            [](const std::string&) { return false; })) {
+            case Catalogue::SaveResult::Written:
+                break;
+            case Catalogue::SaveResult::Kept:
+                failed.push_back(strPath + ": changed since it was read, not replaced");
+                continue;
+            case Catalogue::SaveResult::Failed:
+            case Catalogue::SaveResult::Waiting:
+                failed.push_back(strPath + ": cannot be written");
+                continue;
             }
         }
-        if (!bWritten) {
-            failed.push_back(strPath + ": cannot be written");
+        written.push_back(&comment);
+    }
+    // The old comments go with the save that writes the to-see archive
+    // without their films; a save that fails leaves them.
+    for (const CommentWrite* pComment : written) {
+        if (!pComment->strToSeeTitle.empty()) {
+            m_catalogue.RemoveToSeeCommentOnSave(pComment->strToSeeTitle);
         }
     }
-    if (m_ids.Changed() && !m_ids.Save(FolderOf(m_catalogue))) {
+    const std::vector<std::string> archives = SaveCatalogueFolder(m_catalogue);
+    failed.insert(failed.end(), archives.begin(), archives.end());
+    // The side file last: it names films the archives now hold.
+    if (archives.empty() && m_ids.Changed() && !m_ids.Save(FolderOf(m_catalogue))) {
         failed.push_back(FolderOf(m_catalogue) + "/" + FilmIds::kFileName + ": cannot be written");
     }
     return failed;

@@ -34,15 +34,21 @@ public:
     void Finish();
     const ImportSummary& Summary() const { return m_summary; }
     ImportSummary& Summary() { return m_summary; }
-    bool HasChanges() const { return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0 || m_ids.Changed(); }
+    bool HasChanges() const
+    {
+        return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0 || !m_comments.empty() || m_ids.Changed();
+    }
 
-    // Finishes, writes both archives through the store, then each planned
-    // comment file (the folders made as needed), removes the to-see
-    // comments of the films that moved and writes the side file. Returns the
+    // Finishes, writes each planned comment file (the folders made as
+    // needed), both archives through the store (which removes the to-see
+    // comments of the films that moved) and the side file. Returns the
     // files that could not be written, each with why.
     std::vector<std::string> Commit();
 
 private:
+    // Finishes a move that a kill cut short (see Commit).
+    void CompleteMove(const std::string& strKey);
+
     struct CommentWrite {
         bool bSeen;
         std::string strTitle;       // code page

@@ -1,8 +1,10 @@
 #include "ZipFile.h"
 
 #include "InputRefused.h"
+#include "TextTools.h"
 
 #include <zip.h>
+#include <cstdio>
 #include <memory>
 #include <string_view>
 
@@ -14,6 +16,9 @@ constexpr zip_uint64_t kMaxEntrySize = 256u * 1024u * 1024u;
 
 struct ZipCloser {
     void operator()(zip_t* pZip) const { zip_discard(pZip); }
+};
+struct ZipSourceFreer {
+    void operator()(zip_source_t* pSource) const { zip_source_free(pSource); }
 };
 struct ZipFileCloser {
     void operator()(zip_file_t* pFile) const { zip_fclose(pFile); }
@@ -76,10 +81,21 @@ void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool
 
 bool WriteZipFile(const std::string& strPath, const std::map<std::string, std::string>& entries)
 {
-    int nError = 0;
-    // libzip writes a temporary file beside the target and renames it at
-    // zip_close, so a failure leaves the old file as it was.
-    std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &nError));
+    // The archive is put together in memory and written like every export,
+    // through the atomic saver: links followed, rights kept, a read-only
+    // file refused, the old file left whole on any failure.
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* pBuffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_error_fini(&error);
+    if (pBuffer == nullptr) {
+        return false;
+    }
+    zip_source_keep(pBuffer);  // it outlives the archive written into it
+    const std::unique_ptr<zip_source_t, ZipSourceFreer> buffer(pBuffer);
+    zip_error_init(&error);
+    std::unique_ptr<zip_t, ZipCloser> zip(zip_open_from_source(pBuffer, ZIP_TRUNCATE, &error));
+    zip_error_fini(&error);
     if (!zip) {
         return false;
     }
@@ -98,5 +114,16 @@ bool WriteZipFile(const std::string& strPath, const std::map<std::string, std::s
         return false;  // the deleter discards what was not written
     }
     zip.release();  // closed: zip_close freed it
-    return true;
+
+    std::string archive;
+    if (zip_source_open(pBuffer) != 0) {
+        return false;
+    }
+    zip_source_seek(pBuffer, 0, SEEK_END);
+    const zip_int64_t nSize = zip_source_tell(pBuffer);
+    zip_source_seek(pBuffer, 0, SEEK_SET);
+    archive.resize(nSize > 0 ? static_cast<std::size_t>(nSize) : 0);
+    const bool bRead = nSize >= 0 && zip_source_read(pBuffer, archive.data(), archive.size()) == nSize;
+    zip_source_close(pBuffer);
+    return bRead && WriteWholeFile(strPath, archive);
 }

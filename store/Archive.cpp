@@ -374,15 +374,18 @@ void AppendInt(std::string& out, int n)
     out.append(digits.data(), result.ptr);
 }
 
-enum class WriteOutcome { Written, Failed, WrongCount };
+enum class WriteOutcome { Written, Failed, WrongCount, Changed };
 
 // Writes the archive with nHeaderCount in its header; nWritten is the number
 // of films in the list. With a wrong count nothing is committed.
 WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, int nHeaderCount, int& nWritten,
-                          FileStamp* pWritten)
+                          FileStamp* pWritten, const std::optional<FileStamp>* pExpected)
 {
     nWritten = 0;
     AtomicFile file(strPath, AtomicFile::Backup::Keep);
+    if (pExpected != nullptr) {
+        file.ExpectTarget(*pExpected);
+    }
     if (!file.Open()) {
         return WriteOutcome::Failed;
     }
@@ -421,7 +424,7 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
         return WriteOutcome::WrongCount;
     }
     if (!file.Write(buffer) || !file.Commit()) {
-        return WriteOutcome::Failed;
+        return file.TargetChanged() ? WriteOutcome::Changed : WriteOutcome::Failed;
     }
     if (pWritten != nullptr) {
         *pWritten = file.WrittenStamp();
@@ -480,9 +483,27 @@ bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount
     // records); should it not match the films written, the file is written
     // again with the right count, so that the archive always reads back.
     int nWritten = 0;
-    WriteOutcome outcome = WriteRecords(strPath, pHead, nCount, nWritten, pWritten);
+    WriteOutcome outcome = WriteRecords(strPath, pHead, nCount, nWritten, pWritten, nullptr);
     if (outcome == WriteOutcome::WrongCount) {
-        outcome = WriteRecords(strPath, pHead, nWritten, nWritten, pWritten);
+        outcome = WriteRecords(strPath, pHead, nWritten, nWritten, pWritten, nullptr);
     }
     return outcome == WriteOutcome::Written;
+}
+
+ArchiveWrite WriteArchiveOver(const std::string& strPath, const CFilmNode* pHead, int nCount,
+                              const std::optional<FileStamp>& expected, FileStamp* pWritten)
+{
+    int nWritten = 0;
+    WriteOutcome outcome = WriteRecords(strPath, pHead, nCount, nWritten, pWritten, &expected);
+    if (outcome == WriteOutcome::WrongCount) {
+        outcome = WriteRecords(strPath, pHead, nWritten, nWritten, pWritten, &expected);
+    }
+    switch (outcome) {
+    case WriteOutcome::Written:
+        return ArchiveWrite::Written;
+    case WriteOutcome::Changed:
+        return ArchiveWrite::Changed;
+    default:
+        return ArchiveWrite::Failed;
+    }
 }

@@ -3,6 +3,7 @@
 #include "FileStamp.h"
 #include "Film.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,3 +48,9 @@ bool IsStorableFilm(const CFilm& film);
 // then left as it was. The count stored is the number of films in the list.
 // pWritten, when given, receives the stamp of the file written.
 bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount, FileStamp* pWritten = nullptr);
+
+// WriteArchive that puts the new file in place only while the file at the
+// path is still `expected` (none: nothing there), looked at right before.
+enum class ArchiveWrite { Written, Failed, Changed };
+ArchiveWrite WriteArchiveOver(const std::string& strPath, const CFilmNode* pHead, int nCount,
+                              const std::optional<FileStamp>& expected, FileStamp* pWritten);

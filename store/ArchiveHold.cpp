@@ -9,7 +9,7 @@
 void ArchiveHold::AfterRead(ArchiveReadResult result, const ArchiveContents& contents)
 {
     if (result == ArchiveRead && contents.bWhole) {
-        m_bHeld = true;
+        m_bHeld = m_bStampHeld = true;
         m_stamp = contents.stamp;
     } else if (result == ArchiveCannotOpen && contents.bMissing) {
         m_bHeld = true;
@@ -21,24 +21,26 @@ void ArchiveHold::AfterRead(ArchiveReadResult result, const ArchiveContents& con
 
 void ArchiveHold::LeftUnread()
 {
-    m_bHeld = false;
+    m_bHeld = m_bStampHeld = false;
     m_stamp.reset();
 }
 
 void ArchiveHold::AfterWrite(const FileStamp& written)
 {
-    m_bHeld = true;
+    m_bHeld = m_bStampHeld = true;
     m_stamp = written;
 }
 
 void ArchiveHold::Repoint(const std::string& strPath)
 {
+    // The file read or written is remembered while the path points
+    // elsewhere, so pointing back at it, unchanged, holds it again.
     const std::optional<FileStamp> now = StampOfPath(strPath);
-    if (m_bHeld && m_stamp && now == m_stamp) {
+    if (m_stamp && now == m_stamp) {
+        m_bHeld = m_bStampHeld;
         return;
     }
     m_bHeld = !now.has_value();
-    m_stamp.reset();
 }
 
 bool ArchiveHold::MayReplace(const std::string& strPath) const
@@ -109,9 +111,10 @@ bool KeepNumberedCopy(const std::string& strPath, std::string& strKept)
     const std::string strFile = FollowLinks(strPath);
     for (int n = 1; n < 1000000; ++n) {
         const std::string strCopy = strFile + "." + std::to_string(n);
-        // A second name of the file is the cheapest copy: the save puts a
-        // new file in place of the old name and leaves this one alone.
-        if (::link(strFile.c_str(), strCopy.c_str()) == 0 || (errno != EEXIST && CopyToNewFile(strFile, strCopy))) {
+        // A copy of the bytes, not a second name of the file: the save's
+        // backup NAME~ is such a name, and a copy that shared its file with
+        // it would change with it.
+        if (CopyToNewFile(strFile, strCopy)) {
             strKept = strCopy;
             return true;
         }

@@ -22,7 +22,8 @@ public:
     // After this run wrote the file.
     void AfterWrite(const FileStamp& written);
     // The path now names strPath: held when nothing is there, or when it is
-    // the very file held before (the same path written another way).
+    // the very file held before, unchanged (the same path written another
+    // way, or pointed away and back).
     void Repoint(const std::string& strPath);
 
     // True when putting the lists in place of strPath loses nothing this run
@@ -32,7 +33,8 @@ public:
 
 private:
     bool m_bHeld = true;
-    std::optional<FileStamp> m_stamp;  // the file held; none when nothing was there
+    std::optional<FileStamp> m_stamp;  // the file read whole or written; none when nothing was there
+    bool m_bStampHeld = false;         // m_stamp is a file this run holds
 };
 
 // Keeps the current bytes of the file at strPath as NAME.N beside it, N the

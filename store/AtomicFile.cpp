@@ -287,23 +287,39 @@ void AtomicFile::KeepBackup() const
     if (::lstat(strBackup.c_str(), &backup) == 0 && SameFile(old, backup)) {
         return;  // another save already made this file the backup
     }
-    std::string strTemp;
-    const int fd = CreateLockedTemporary(DirectoryOf(m_strPath), strTemp);
-    if (fd < 0) {
-        return;
-    }
-    ::close(fd);
-    // link() refuses an existing name, so the placeholder goes first.
-    ::unlink(strTemp.c_str());
-    bool bMade = ::link(m_strPath.c_str(), strTemp.c_str()) == 0;
-    if (!bMade) {
-        std::error_code ec;
-        bMade = std::filesystem::copy_file(m_strPath, strTemp, std::filesystem::copy_options::overwrite_existing, ec);
-    }
-    // A rename between two names of one file does nothing and leaves both;
-    // the temporary name must not outlive the save either way.
-    if (!bMade || ::rename(strTemp.c_str(), strBackup.c_str()) != 0 || ::lstat(strTemp.c_str(), &backup) == 0) {
+    // The hidden name is locked from the moment it names the old file until
+    // it is renamed, so another writer's sweep of temporaries leaves it; a
+    // sweep that took it in the instant before the lock makes the rename
+    // fail, and the backup is made again.
+    for (int nTry = 0; nTry < 4; ++nTry) {
+        std::string strTemp;
+        const int placeholder = CreateLockedTemporary(DirectoryOf(m_strPath), strTemp);
+        if (placeholder < 0) {
+            return;
+        }
+        ::close(placeholder);
+        // link() refuses an existing name, so the placeholder goes first.
         ::unlink(strTemp.c_str());
+        bool bMade = ::link(m_strPath.c_str(), strTemp.c_str()) == 0;
+        if (!bMade) {
+            std::error_code ec;
+            bMade =
+                std::filesystem::copy_file(m_strPath, strTemp, std::filesystem::copy_options::overwrite_existing, ec);
+        }
+        const int held = bMade ? ::open(strTemp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC) : -1;
+        const bool bLocked = held >= 0 && ::flock(held, LOCK_EX | LOCK_NB) == 0;
+        // A rename between two names of one file does nothing and leaves
+        // both; the temporary name must not outlive the save either way.
+        const bool bRenamed = bLocked && ::rename(strTemp.c_str(), strBackup.c_str()) == 0;
+        if (!bRenamed || ::lstat(strTemp.c_str(), &backup) == 0) {
+            ::unlink(strTemp.c_str());
+        }
+        if (held >= 0) {
+            ::close(held);
+        }
+        if (bRenamed || !bMade) {
+            return;
+        }
     }
 }
 
@@ -317,6 +333,13 @@ bool AtomicFile::Commit()
     if (::fstat(m_fd, &st) == 0) {
         m_writtenStamp = StampOfStat(st);
     }
+    // Looked at right before the rename, so that a change that landed while
+    // the file was written is not overwritten.
+    if (m_expected && StampOfPath(m_strPath) != *m_expected) {
+        m_bTargetChanged = true;
+        Abandon();
+        return false;
+    }
     if (m_backup == Backup::Keep) {
         KeepBackup();
     }
@@ -325,6 +348,10 @@ bool AtomicFile::Commit()
     if (::rename(m_strTempPath.c_str(), m_strPath.c_str()) != 0) {
         Abandon();
         return false;
+    }
+    // The rename changes the file's status time: the stamp is taken after it.
+    if (::fstat(m_fd, &st) == 0) {
+        m_writtenStamp = StampOfStat(st);
     }
     m_bCommitted = true;
     m_strTempPath.clear();

@@ -2,6 +2,7 @@
 
 #include "FileStamp.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,10 +38,17 @@ public:
     // Appends bytes; they are buffered and written in large pieces. Once a
     // write has failed every later call fails.
     bool Write(std::string_view bytes);
-    // Writes what is buffered, syncs, keeps the backup and renames the
-    // temporary file over the target. False when anything before the rename
-    // failed; the target is then untouched.
+    // What the target must still be when Commit puts the new file in its
+    // place: nothing there, or the file of that stamp. Without it any
+    // target is replaced.
+    void ExpectTarget(std::optional<FileStamp> expected) { m_expected = std::move(expected); }
+    // Writes what is buffered, syncs, checks the target, keeps the backup and
+    // renames the temporary file over the target. False when anything before
+    // the rename failed or the target is not what was expected; the target
+    // is then untouched.
     bool Commit();
+    // After a failed Commit: the target was not the file expected.
+    bool TargetChanged() const { return m_bTargetChanged; }
     // The stamp of the file that Commit put in place.
     const FileStamp& WrittenStamp() const { return m_writtenStamp; }
 
@@ -56,6 +64,8 @@ private:
     int m_fd = -1;  // the temporary file, locked while it is open
     bool m_bFailed = false;
     bool m_bCommitted = false;
+    std::optional<std::optional<FileStamp>> m_expected;  // set: the target must be this (none: nothing)
+    bool m_bTargetChanged = false;
     std::string m_buffer;
     FileStamp m_writtenStamp;
 };

@@ -1,12 +1,30 @@
 #include "Catalogue.h"
 
+#include "AtomicFile.h"
 #include "CommentFile.h"
 #include "FileStamp.h"
+#include "FolderLock.h"
+#include "TextFile.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
 #include <utility>
+
+namespace {
+
+// The text a read gives back of text-mode bytes: CR LF as LF.
+std::string AsRead(std::string_view bytes)
+{
+    std::string strText;
+    strText.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) strText += bytes[i];
+    }
+    return strText;
+}
+
+}  // namespace
 
 Catalogue::Catalogue() = default;
 
@@ -78,6 +96,8 @@ ArchiveReadResult Catalogue::LoadArchives()
     m_nMaxViewings = 0;
     m_bSeenChanged = false;
     m_bToSeeChanged = false;
+    m_bMovedSinceSave = false;
+    m_movedComments.clear();
     const ArchiveReadResult seenResult = LoadArchive(kSeenList);
     if (seenResult != ArchiveRead) {
         m_toSeeHold.LeftUnread();
@@ -90,54 +110,113 @@ Catalogue::SaveResult Catalogue::SaveArchive(int nList, const ReplaceQuestion& m
 {
     const std::string strPath = ArchivePath(nList);
     ArchiveHold& hold = Hold(nList);
-    if (!hold.MayReplace(strPath)) {
-        if (!mayReplace(strPath)) return SaveResult::Kept;
-        std::string strKept;
-        if (!KeepNumberedCopy(strPath, strKept)) return SaveResult::Failed;
+    for (;;) {
+        // What is there now is what the write may replace: the file this run
+        // holds, or the one the user agreed to (its bytes kept first).
+        std::optional<FileStamp> expected = StampOfPath(strPath);
+        if (!hold.MayReplace(strPath)) {
+            if (!mayReplace(strPath)) return SaveResult::Kept;
+            std::string strKept;
+            if (!KeepNumberedCopy(strPath, strKept)) return SaveResult::Failed;
+            expected = StampOfPath(strPath);
+        }
+        const FolderLock lock(FollowLinks(strPath));
+        FileStamp written;
+        switch (WriteArchiveOver(strPath, Head(nList), Count(nList), expected, &written)) {
+        case ArchiveWrite::Written:
+            hold.AfterWrite(written);
+            Changed(nList) = false;
+            return SaveResult::Written;
+        case ArchiveWrite::Failed:
+            return SaveResult::Failed;
+        case ArchiveWrite::Changed:
+            hold.LeftUnread();  // changed meanwhile: asked about as any file not held
+            break;
+        }
     }
-    FileStamp written;
-    if (!WriteArchive(strPath, Head(nList), Count(nList), &written)) return SaveResult::Failed;
-    hold.AfterWrite(written);
-    Changed(nList) = false;
-    return SaveResult::Written;
+}
+
+std::array<Catalogue::SaveResult, 2> Catalogue::SaveBothArchives(const ReplaceQuestion& mayReplace)
+{
+    std::array<SaveResult, 2> results{};
+    results[kSeenList] = SaveArchive(kSeenList, mayReplace);
+    if (m_bMovedSinceSave && results[kSeenList] != SaveResult::Written) {
+        results[kToSeeList] = SaveResult::Waiting;
+        return results;
+    }
+    results[kToSeeList] = SaveArchive(kToSeeList, mayReplace);
+    if (results[kToSeeList] == SaveResult::Written) {
+        m_bMovedSinceSave = false;
+        RemoveMovedComments();
+    }
+    return results;
 }
 
 bool Catalogue::SaveArchives(const ReplaceQuestion& mayReplace)
 {
-    const SaveResult seen = SaveArchive(kSeenList, mayReplace);
-    const SaveResult toSee = SaveArchive(kToSeeList, mayReplace);
-    return seen != SaveResult::Failed && toSee != SaveResult::Failed;
+    const std::array<SaveResult, 2> results = SaveBothArchives(mayReplace);
+    return results[kSeenList] != SaveResult::Failed && results[kToSeeList] != SaveResult::Failed;
 }
 
-bool Catalogue::LoadComment(const std::string& strOriginalTitle, int nList, std::string& strText) const
+void Catalogue::RemoveToSeeCommentOnSave(const std::string& strOriginalTitle)
 {
-    return ReadCommentFile(CommentDir(nList), strOriginalTitle, strText);
+    m_movedComments.push_back(strOriginalTitle);
 }
 
-bool Catalogue::SaveComment(const std::string& strOriginalTitle, int nList, const std::string& strText) const
+void Catalogue::RemoveMovedComments()
 {
-    return WriteCommentFile(CommentDir(nList), strOriginalTitle, strText);
+    for (const std::string& strTitle : m_movedComments) {
+        if (Contains(kToSeeList, strTitle)) continue;  // a film of that title is to see again
+        // When both lists share one comment folder the two are one file,
+        // which holds the seen comment now.
+        std::string strSeenPath, strToSeePath;
+        if (!CommentFilePath(m_szSeenCommentsDir, strTitle, strSeenPath) ||
+            !CommentFilePath(m_szToSeeCommentsDir, strTitle, strToSeePath))
+            continue;
+        const std::optional<FileStamp> seen = StampOfPath(strSeenPath);
+        const std::optional<FileStamp> toSee = StampOfPath(strToSeePath);
+        if (seen && toSee && seen->nDevice == toSee->nDevice && seen->nInode == toSee->nInode) continue;
+        DeleteComment(strTitle, kToSeeList);
+    }
+    m_movedComments.clear();
+}
+
+bool Catalogue::LoadComment(const std::string& strOriginalTitle, int nList, std::string& strText)
+{
+    if (!ReadCommentFile(CommentDir(nList), strOriginalTitle, strText)) return false;
+    std::string strPath;
+    if (CommentFilePath(CommentDir(nList), strOriginalTitle, strPath))
+        m_commentHashes[strPath] = std::hash<std::string>{}(strText);
+    return true;
+}
+
+Catalogue::SaveResult Catalogue::SaveComment(const std::string& strOriginalTitle, int nList, const std::string& strText,
+                                             const ReplaceQuestion& mayReplace)
+{
+    const std::string strDir = CommentDir(nList);
+    std::string strPath;
+    if (!CommentFilePath(strDir, strOriginalTitle, strPath)) return SaveResult::Failed;
+    // A file that is there but cannot be read is refused by the write itself.
+    std::string strThere;
+    if (ReadCommentFile(strDir, strOriginalTitle, strThere) && !strThere.empty()) {
+        const auto known = m_commentHashes.find(strPath);
+        if (known == m_commentHashes.end() || known->second != std::hash<std::string>{}(strThere)) {
+            if (!mayReplace(strPath)) return SaveResult::Kept;
+            std::string strKept;
+            if (!KeepNumberedCopy(strPath, strKept)) return SaveResult::Failed;
+        }
+    }
+    if (!WriteCommentFile(strDir, strOriginalTitle, strText)) return SaveResult::Failed;
+    // What a read gives back of the bytes written.
+    std::string strWritten;
+    AppendTextMode(strWritten, strText);
+    m_commentHashes[strPath] = std::hash<std::string>{}(AsRead(strWritten));
+    return SaveResult::Written;
 }
 
 void Catalogue::DeleteComment(const std::string& strOriginalTitle, int nList) const
 {
     RemoveCommentFile(CommentDir(nList), strOriginalTitle);
-}
-
-bool Catalogue::MoveComment(const std::string& strOriginalTitle, const std::string& strText) const
-{
-    if (!SaveComment(strOriginalTitle, kSeenList, strText)) return false;
-    // When both lists share one comment folder the two are one file, which
-    // keeps the new text.
-    std::string strSeenPath, strToSeePath;
-    if (!CommentFilePath(m_szSeenCommentsDir, strOriginalTitle, strSeenPath) ||
-        !CommentFilePath(m_szToSeeCommentsDir, strOriginalTitle, strToSeePath))
-        return true;
-    const std::optional<FileStamp> seen = StampOfPath(strSeenPath);
-    const std::optional<FileStamp> toSee = StampOfPath(strToSeePath);
-    if (seen && toSee && seen->nDevice == toSee->nDevice && seen->nInode == toSee->nInode) return true;
-    DeleteComment(strOriginalTitle, kToSeeList);
-    return true;
 }
 
 bool Catalogue::Contains(int nList, const std::string& strOriginalTitle) const
@@ -178,6 +257,7 @@ bool Catalogue::AddFilm(int nList, FilmEntry film, const std::string& strLeavesT
     Changed(nList) = true;
     if (strLeavesToSee.empty() || !RemoveFirst(kToSeeList, strLeavesToSee)) return false;
     m_bToSeeChanged = true;
+    m_bMovedSinceSave = true;
     return true;
 }
 

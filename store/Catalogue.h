@@ -7,10 +7,13 @@
 #include "FilmList.h"
 #include "FilmListBatch.h"
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The catalogue a run works on: both lists and their counts, the largest
@@ -65,27 +68,38 @@ public:
     // Asked before an archive that this run does not hold is replaced: true
     // lets the save go on (the file's bytes are first kept as NAME.N).
     using ReplaceQuestion = std::function<bool(const std::string& strPath)>;
-    enum class SaveResult { Written, Kept, Failed };
-    // Writes one list to its archive.
+    // Waiting: not tried, as the seen archive that must go first was not written.
+    enum class SaveResult { Written, Kept, Failed, Waiting };
+    // Writes one list to its archive under the folder's lock (FolderLock),
+    // and only while the file is still the one this run holds or the user
+    // agreed to replace: a change found under the lock is asked about again.
     SaveResult SaveArchive(int nList, const ReplaceQuestion& mayReplace);
     // Writes both archives; false when either could not be written. A list
-    // whose archive was kept stays unsaved.
+    // whose archive was kept stays unsaved. When a film moved from the
+    // to-see list since the last save, the to-see archive is written only
+    // once the seen one was, so the film is never in neither.
     bool SaveArchives(const ReplaceQuestion& mayReplace);
+    // SaveArchives with the result of each list, indexed by list.
+    std::array<SaveResult, 2> SaveBothArchives(const ReplaceQuestion& mayReplace);
     // True when a film was added or changed since the lists were last read
     // or that list was last saved.
     bool HasUnsavedWork() const { return m_bSeenChanged || m_bToSeeChanged; }
     bool HasUnsavedWork(int nList) const { return nList == kSeenList ? m_bSeenChanged : m_bToSeeChanged; }
 
     // The comment of a film of a list: read (false when there is none or it
-    // cannot be read), written (false when it cannot be), removed.
-    bool LoadComment(const std::string& strOriginalTitle, int nList, std::string& strText) const;
-    bool SaveComment(const std::string& strOriginalTitle, int nList, const std::string& strText) const;
+    // cannot be read), removed.
+    bool LoadComment(const std::string& strOriginalTitle, int nList, std::string& strText);
     void DeleteComment(const std::string& strOriginalTitle, int nList) const;
-    // The comment of a film that left the to-see list for the seen one: the
-    // seen comment is written first, and the to-see file goes only once that
-    // has worked (and not when both lists share the one file). False when the
-    // seen comment could not be written.
-    bool MoveComment(const std::string& strOriginalTitle, const std::string& strText) const;
+    // Writes the comment. A comment file is replaced without a question only
+    // when it is not there, is empty, or holds what this run last read from
+    // it or wrote to it; otherwise `mayReplace` is asked with its path, and
+    // a yes keeps its bytes as NAME.N first. Kept: the file was left.
+    SaveResult SaveComment(const std::string& strOriginalTitle, int nList, const std::string& strText,
+                           const ReplaceQuestion& mayReplace);
+    // A film that moved to the seen list: its to-see comment file goes at the
+    // next save that writes the to-see archive without the film (and not
+    // when both lists share the one file).
+    void RemoveToSeeCommentOnSave(const std::string& strOriginalTitle);
 
     // True when the list holds a film of that original title.
     bool Contains(int nList, const std::string& strOriginalTitle) const;
@@ -129,11 +143,18 @@ private:
     bool& Changed(int nList) { return nList == kSeenList ? m_bSeenChanged : m_bToSeeChanged; }
     // Takes the first film of that title off the list; false when none is there.
     bool RemoveFirst(int nList, const std::string& strOriginalTitle);
+    // The to-see comments of moved films, once the to-see archive without
+    // them is written.
+    void RemoveMovedComments();
 
     ArchiveHold m_seenHold;
     ArchiveHold m_toSeeHold;
     bool m_bSeenChanged = false;
     bool m_bToSeeChanged = false;
+    bool m_bMovedSinceSave = false;  // a film left the to-see list for the seen one
+    std::vector<std::string> m_movedComments;
+    // What this run last read from or wrote to each comment file, by path.
+    std::unordered_map<std::string, std::size_t> m_commentHashes;
 
     // The batches of both lists while a batch is open.
     std::unique_ptr<FilmListBatch> m_pSeenBatch;

@@ -15,7 +15,12 @@ bool CommentFilePath(const std::string& strDir, const std::string& strOriginalTi
     if (strOriginalTitle.find('\0') != std::string::npos) {
         return false;
     }
-    std::string strName = AnsiToUtf8(strOriginalTitle) + ".ctc";
+    // The archive's reader drops the white space before an original title,
+    // so " Zorro" is "Zorro" after a reload: its comment is named so at once.
+    const std::size_t nFirst = strOriginalTitle.find_first_not_of(" \t\n\v\f\r");
+    std::string strName = AnsiToUtf8(nFirst == std::string::npos ? std::string_view()
+                                                                 : std::string_view(strOriginalTitle).substr(nFirst)) +
+                          ".ctc";
     std::replace(strName.begin(), strName.end(), '\\', '/');
 
     // Refuse a name with a ".." component: it would reach outside the

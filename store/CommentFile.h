@@ -3,8 +3,8 @@
 #include <string>
 
 // The comment file of a film: the comment directory, a separator, the
-// original title (converted from the code page to the system's UTF-8) and
-// ".ctc". A '\' in the title is a separator, as on the platform the catalogue
+// original title without its leading white space (converted from the code
+// page to the system's UTF-8) and ".ctc". A '\' in the title is a separator, as on the platform the catalogue
 // comes from. Returns false when the title would climb out of the directory.
 bool CommentFilePath(const std::string& strDir, const std::string& strOriginalTitle, std::string& strPath);
 

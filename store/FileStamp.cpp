@@ -9,6 +9,7 @@ FileStamp StampOfStat(const struct stat& st)
     stamp.nInode = static_cast<std::uint64_t>(st.st_ino);
     stamp.nSize = static_cast<std::int64_t>(st.st_size);
     stamp.nModifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.nChangedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
     stamp.bRegular = S_ISREG(st.st_mode);
     return stamp;
 }

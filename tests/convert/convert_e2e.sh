@@ -182,4 +182,49 @@ expect_status 2 "$convert" import imdb bad.csv --unrated Minunat
 expect_status 2 "$convert" frobnicate
 expect_status 0 "$convert" export tellico --help
 contains out "--from"
+
+# --- writers take turns; a kill loses nothing; exports keep their place ------
+# Two imports at once: each waits for the other's last write, both films stay.
+printf 'Lista,Titlu original\nvazute,Primul\n' >one.csv
+printf 'Lista,Titlu original\nvazute,Al doilea\n' >two.csv
+"$convert" import csv one.csv --into turns >/dev/null & first=$!
+"$convert" import csv two.csv --into turns >/dev/null & second=$!
+wait $first && wait $second || fail "an import of two at once failed"
+grep -q '^Primul' turns/filme.cta && grep -q '^Al doilea' turns/filme.cta || fail "an import at once lost a film"
+
+# A move cut short by a kill, then the same import run again: before the
+# archives were written (they are put back from their backups and the to-see
+# note is still there), and after them (only the note is still there).
+mkdir -p kill/comments/tosee
+printf 'Lista,Titlu original,Comentariu\nde vazut,Cocor,\n' >tosee.csv
+printf 'Lista,Titlu original,Comentariu\nvazute,Cocor,vazut\n' >seen.csv
+expect_status 0 "$convert" import csv tosee.csv --into kill
+printf 'nota veche' >kill/comments/tosee/Cocor.ctc
+expect_status 0 "$convert" import csv seen.csv --into kill
+contains out "(1 moved from the to-see list)"
+[ ! -e kill/comments/tosee/Cocor.ctc ] || fail "the moved film's old note stayed"
+printf 'nota veche\r\r\n\r\r\nvazut' | cmp - kill/comments/filme/Cocor.ctc || fail "the moved note is wrong"
+cp kill/filme.cta~ kill/filme.cta && cp kill/tosee.cta~ kill/tosee.cta
+printf 'nota veche' >kill/comments/tosee/Cocor.ctc
+expect_status 0 "$convert" import csv seen.csv --into kill
+printf 'nota veche\r\r\n\r\r\nvazut' | cmp - kill/comments/filme/Cocor.ctc || fail "a second run doubled the note"
+[ ! -e kill/comments/tosee/Cocor.ctc ] || fail "a second run left the old note"
+printf 'nota veche' >kill/comments/tosee/Cocor.ctc
+expect_status 0 "$convert" import csv seen.csv --into kill
+contains out "already in the seen list"
+[ ! -e kill/comments/tosee/Cocor.ctc ] || fail "a run after the archives did not finish the move"
+
+# An export never takes the place of the catalogue's own files, and writes
+# like Save: a link is followed, a read-only file is refused.
+before=$(snapshot kill)
+expect_status 1 "$convert" export csv kill/filme.cta --from kill
+contains err "kill/filme.cta: is a file of the catalogue itself"
+expect_status 1 "$convert" export tellico kill/comments/filme/x.tc --from kill
+[ "$before" = "$(snapshot kill)" ] || fail "a refused export changed the catalogue"
+mkdir exports && printf 'old' >exports/real.tc && ln -s real.tc exports/link.tc
+expect_status 0 "$convert" export tellico exports/link.tc --from kill
+[ -L exports/link.tc ] && unzip -l exports/real.tc | grep -q tellico.xml || fail "the export did not follow the link"
+printf 'kept' >exports/locked.csv && chmod a-w exports/locked.csv
+expect_status 1 "$convert" export csv exports/locked.csv --from kill
+[ "$(cat exports/locked.csv)" = kept ] || fail "a read-only export file was replaced"
 echo "cinetrove-convert: every check passed"

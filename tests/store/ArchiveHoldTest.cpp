@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <filesystem>
 #include <string>
 
@@ -122,6 +124,33 @@ TEST_F(ArchiveHoldTest, NumberedCopiesTakeTheFirstFreeNumberBesideTheFile)
     ASSERT_TRUE(KeepNumberedCopy(m_dir / "tosee.cta", strKept));
     EXPECT_EQ(strKept, m_dir / "real/tosee.cta.1");
     EXPECT_EQ(ReadBytes(strKept), "second");
+
+    // A copy is a file of its own, never a second name of the file that the
+    // next save's backup NAME~ becomes.
+    ASSERT_TRUE(WriteArchive(m_dir / "tosee.cta", nullptr, 0));
+    EXPECT_NE(StampOfPath(strKept)->nInode, StampOfPath(m_dir / "real/tosee.cta~")->nInode);
+}
+
+// A path pointed away and back at the very file held, unchanged, is held;
+// a writer that puts the modification time back is still seen.
+TEST_F(ArchiveHoldTest, PointedAwayAndBackStillHeldAndEveryChangeSeen)
+{
+    WriteBytes(m_strPath, kOneFilm);
+    WriteBytes(m_dir / "other.cta", kOneFilm);
+    ArchiveHold hold = Read(m_strPath);
+    hold.Repoint(m_dir / "other.cta");
+    EXPECT_FALSE(hold.MayReplace(m_dir / "other.cta"));
+    hold.Repoint(m_strPath);
+    EXPECT_TRUE(hold.MayReplace(m_strPath));
+
+    struct stat before {};
+    ASSERT_EQ(::stat(m_strPath.c_str(), &before), 0);
+    std::string changed = kOneFilm;
+    changed[changed.size() - 4] = '3';  // same size, another rating
+    WriteBytes(m_strPath, changed);
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, m_strPath.c_str(), times, 0), 0);
+    EXPECT_FALSE(hold.MayReplace(m_strPath));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "Catalogue.h"
 
+#include "AtomicFile.h"
 #include "FileBytes.h"
 #include "FilmList.h"
 #include "FilmListBatch.h"
 #include "FilmValues.h"
+#include "FolderLock.h"
 #include "ListRule.h"
 #include "OwnedList.h"
 #include "Rating.h"
@@ -11,7 +13,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -185,6 +193,122 @@ TEST(RatingWordsTest, TheWindowsRatingBoxListsTheStoresWords)
     std::sort(offered.begin(), offered.end());
     std::sort(words.begin(), words.end());
     EXPECT_EQ(offered, words);
+}
+
+}  // namespace
+
+namespace {
+
+// Comments are held like archives: a file this run has not read, or that
+// changed since, is replaced only after a yes, its bytes kept as NAME.N.
+TEST_F(CatalogueTest, CommentsOfOthersAreAskedAboutAndKept)
+{
+    const std::string strDir = m_catalogue.CommentDir(kSeenList);
+    std::filesystem::create_directories(strDir);
+    int nAsked = 0;
+    const auto no = [&nAsked](const std::string&) { return ++nAsked, false; };
+    const auto yes = [&nAsked](const std::string&) { return ++nAsked, true; };
+
+    // Nothing there, then what this run wrote: no question.
+    EXPECT_EQ(m_catalogue.SaveComment("Alien", kSeenList, "unu\r\ndoi", no), Catalogue::SaveResult::Written);
+    EXPECT_EQ(m_catalogue.SaveComment("Alien", kSeenList, "trei", no), Catalogue::SaveResult::Written);
+    EXPECT_EQ(nAsked, 0);
+    // Another program's text: asked; no leaves it, yes keeps it first.
+    WriteBytes(strDir + "/Alien.ctc", "scris de altcineva");
+    EXPECT_EQ(m_catalogue.SaveComment("Alien", kSeenList, "patru", no), Catalogue::SaveResult::Kept);
+    EXPECT_EQ(ReadBytes(strDir + "/Alien.ctc"), "scris de altcineva");
+    EXPECT_EQ(m_catalogue.SaveComment("Alien", kSeenList, "patru", yes), Catalogue::SaveResult::Written);
+    EXPECT_EQ(ReadBytes(strDir + "/Alien.ctc.1"), "scris de altcineva");
+    EXPECT_EQ(nAsked, 2);
+    // Read by this run, or empty: no question.
+    WriteBytes(strDir + "/Brazil.ctc", "citit");
+    std::string strText;
+    ASSERT_TRUE(m_catalogue.LoadComment("Brazil", kSeenList, strText));
+    EXPECT_EQ(m_catalogue.SaveComment("Brazil", kSeenList, "nou", no), Catalogue::SaveResult::Written);
+    WriteBytes(strDir + "/Zorro.ctc", "");
+    EXPECT_EQ(m_catalogue.SaveComment("Zorro", kSeenList, "nou", no), Catalogue::SaveResult::Written);
+    EXPECT_EQ(nAsked, 2);
+}
+
+// A move: the to-see comment goes only with the Save that writes the to-see
+// list without the film, and that list waits for the seen one.
+TEST_F(CatalogueTest, AMoveKeepsTheToSeeNoteUntilBothArchivesAreWritten)
+{
+    ASSERT_EQ(m_catalogue.LoadArchives(), ArchiveCannotOpen);
+    m_catalogue.AddFilm(kToSeeList, Entry("Alien", kToSeeRating, 0));
+    const auto yes = [](const std::string&) { return true; };
+    ASSERT_TRUE(m_catalogue.SaveArchives(yes));
+    const std::string strToSeeDir = m_catalogue.CommentDir(kToSeeList);
+    std::filesystem::create_directories(strToSeeDir);
+    WriteBytes(strToSeeDir + "/Alien.ctc", "de vazut");
+    const std::string strToSeeBytes = ReadBytes(m_dir / "tosee.cta");
+
+    ASSERT_TRUE(m_catalogue.AddFilm(kSeenList, Entry("Alien", 3, 1)));
+    m_catalogue.RemoveToSeeCommentOnSave("Alien");
+    // The seen archive cannot be written (a folder stands in its place): the
+    // to-see archive is not written either, and the note stays.
+    std::filesystem::remove(m_dir / "filme.cta");
+    std::filesystem::create_directory(m_dir / "filme.cta");
+    EXPECT_FALSE(m_catalogue.SaveArchives(yes));
+    EXPECT_EQ(ReadBytes(m_dir / "tosee.cta"), strToSeeBytes);
+    EXPECT_TRUE(std::filesystem::exists(strToSeeDir + "/Alien.ctc"));
+    EXPECT_TRUE(m_catalogue.HasUnsavedWork(kToSeeList));
+
+    std::filesystem::remove(m_dir / "filme.cta");
+    ASSERT_TRUE(m_catalogue.SaveArchives(yes));
+    EXPECT_FALSE(std::filesystem::exists(strToSeeDir + "/Alien.ctc"));
+    EXPECT_FALSE(m_catalogue.HasUnsavedWork());
+}
+
+// Writers take turns: the folder's lock keeps another process out while it
+// is held, and the same run may take it again inside.
+TEST_F(CatalogueTest, TheFolderLockKeepsOtherWritersOut)
+{
+    int toChild[2];
+    int toParent[2];
+    ASSERT_EQ(::pipe(toChild), 0);
+    ASSERT_EQ(::pipe(toParent), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        char c = 0;
+        (void)::read(toChild[0], &c, 1);  // the parent holds the lock now
+        const int fd = ::open(m_dir.Path().c_str(), O_RDONLY | O_DIRECTORY);
+        const bool bKeptOut = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        (void)::write(toParent[1], bKeptOut ? "y" : "n", 1);
+        (void)::read(toChild[0], &c, 1);  // the parent let it go
+        std::_Exit(::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : 1);
+    }
+    char answer = 0;
+    {
+        const FolderLock lock(m_dir / "filme.cta");
+        const FolderLock again(m_dir / "tosee.cta");  // shared, no deadlock
+        EXPECT_TRUE(lock.IsHeld() && again.IsHeld());
+        ASSERT_EQ(::write(toChild[1], "1", 1), 1);
+        ASSERT_EQ(::read(toParent[0], &answer, 1), 1);
+    }
+    ASSERT_EQ(::write(toChild[1], "2", 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_EQ(answer, 'y');
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// A change that lands while a save writes is not overwritten: the target is
+// looked at again right before the rename.
+TEST_F(CatalogueTest, AChangeDuringTheWriteIsNotOverwritten)
+{
+    const std::string strPath = m_dir / "filme.cta";
+    WriteBytes(strPath, "before");
+    AtomicFile file(strPath, AtomicFile::Backup::Keep);
+    file.ExpectTarget(StampOfPath(strPath));
+    ASSERT_TRUE(file.Open());
+    ASSERT_TRUE(file.Write("ours"));
+    WriteBytes(strPath, "theirs, meanwhile");
+    EXPECT_FALSE(file.Commit());
+    EXPECT_TRUE(file.TargetChanged());
+    EXPECT_EQ(ReadBytes(strPath), "theirs, meanwhile");
+    EXPECT_FALSE(std::filesystem::exists(strPath + "~"));
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ TEST_F(CommentFileTest, PathIsTheTitleInUtf8WithBackslashAsSeparator)
     std::string strPath;
     ASSERT_TRUE(CommentFilePath("d", "Alien", strPath));
     EXPECT_EQ(strPath, "d/Alien.ctc");
+    // The archive drops blanks before a title; its comment's name does too.
+    ASSERT_TRUE(CommentFilePath("d", " \tZorro", strPath));
+    EXPECT_EQ(strPath, "d/Zorro.ctc");
     ASSERT_TRUE(CommentFilePath("d",
                                 "P\xE3"
                                 "durea",
