@@ -19,6 +19,7 @@ void CDialog::CreateFromTemplate()
     const DialogTemplate* tmpl = AfxGetResources().FindDialog(static_cast<int>(m_nIDTemplate));
     DialogTemplate empty;
     empty.id = static_cast<int>(m_nIDTemplate);
+    empty.styles = {"WS_POPUP", "WS_CAPTION", "WS_SYSMENU"};
     CWnd* parent = m_pParentWnd;
     if (!parent && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) parent = AfxGetApp()->m_pMainWnd;
     m_pWindow = std::make_unique<DialogWindow>(this, tmpl ? *tmpl : empty, parent ? parent->GetSafeWidget() : nullptr);

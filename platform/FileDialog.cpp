@@ -6,6 +6,8 @@
 #include "QtBridge.h"
 #include "Wnd.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -30,7 +32,9 @@ QString QtFilter(const std::string& filter)
 // The toolkit's own file dialog, with the name box of the platform the
 // program comes from: a folder typed and entered is opened and the box is
 // emptied, so the name typed next names a file in that folder instead of
-// being added to the folder's name.
+// being added to the folder's name. The list of completions that was open
+// for the folder's name closes too: left open, it would go on to offer the
+// new folder's files, and take the next Enter.
 class OpenFileDialog : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
@@ -41,7 +45,11 @@ public:
         const bool bFolder = !files.isEmpty() && QFileInfo(files.front()).isDir();
         QFileDialog::accept();
         if (bFolder && isVisible()) {
-            if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
+            if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                name->clear();
+                if (QCompleter* completer = name->completer(); completer && completer->popup())
+                    completer->popup()->hide();
+            }
         }
     }
 };

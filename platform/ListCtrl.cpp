@@ -1,6 +1,8 @@
 #include "ListCtrl.h"
 
+#include "DialogWindow.h"
 #include "ReportListModel.h"
+#include "ReportListView.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -33,7 +35,7 @@ unsigned CListCtrl::GetExtendedStyle() const { return View()->property("extended
 int CListCtrl::InsertColumn(int nCol, const std::string& strHeading, int, int nWidth)
 {
     const int col = Model()->InsertColumn(nCol, strHeading);
-    if (col >= 0) View()->horizontalHeader()->resizeSection(col, nWidth);
+    if (col >= 0) View()->horizontalHeader()->resizeSection(col, qRound(nWidth * PixelScaleOf(View())));
     return col;
 }
 
@@ -50,15 +52,25 @@ std::string CListCtrl::GetItemText(int nItem, int nSubItem) const { return Model
 
 int CListCtrl::GetItemCount() const { return Model()->rowCount(); }
 
+void CListCtrl::ScrollToStart() const
+{
+    if (auto* view = dynamic_cast<ReportListView*>(View())) view->ScrollToStart();
+}
+
 BOOL CListCtrl::DeleteAllItems()
 {
     Model()->Clear();
+    // An empty list shows its first row and column when it fills again: the
+    // view would otherwise keep its place, as the new rows come in before it
+    // has seen the list empty.
+    ScrollToStart();
     return TRUE;
 }
 
 BOOL CListCtrl::SetSharedRows(const CListRowSource& source, std::vector<CListSharedRow> rows)
 {
     Model()->SetSharedRows(source, std::move(rows));
+    ScrollToStart();
     return TRUE;
 }
 

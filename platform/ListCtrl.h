@@ -38,4 +38,5 @@ private:
     // attached it is a programming error and stops the program.
     QTableView* View() const;
     ReportListModel* Model() const;
+    void ScrollToStart() const;
 };

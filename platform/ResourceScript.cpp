@@ -1,8 +1,147 @@
 #include "ResourceScript.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace {
+
+// The style names a template may use: those of the platform the templates
+// come from for the windows and controls the framework builds. A name
+// outside it is a mistake in the script (ES_MULTLINE for ES_MULTILINE would
+// give a single-line box without a word), so it is an error, not a style
+// ignored. Kept in byte order, for the binary search.
+constexpr std::string_view kKnownStyles[] = {
+    "BS_AUTOCHECKBOX",
+    "BS_AUTORADIOBUTTON",
+    "BS_BOTTOM",
+    "BS_CENTER",
+    "BS_CHECKBOX",
+    "BS_DEFPUSHBUTTON",
+    "BS_FLAT",
+    "BS_GROUPBOX",
+    "BS_LEFT",
+    "BS_LEFTTEXT",
+    "BS_MULTILINE",
+    "BS_NOTIFY",
+    "BS_PUSHBUTTON",
+    "BS_RADIOBUTTON",
+    "BS_RIGHT",
+    "BS_TOP",
+    "BS_VCENTER",
+    "CBS_AUTOHSCROLL",
+    "CBS_DISABLENOSCROLL",
+    "CBS_DROPDOWN",
+    "CBS_DROPDOWNLIST",
+    "CBS_HASSTRINGS",
+    "CBS_LOWERCASE",
+    "CBS_NOINTEGRALHEIGHT",
+    "CBS_OEMCONVERT",
+    "CBS_SIMPLE",
+    "CBS_SORT",
+    "CBS_UPPERCASE",
+    "DS_3DLOOK",
+    "DS_ABSALIGN",
+    "DS_CENTER",
+    "DS_CENTERMOUSE",
+    "DS_CONTEXTHELP",
+    "DS_CONTROL",
+    "DS_FIXEDSYS",
+    "DS_LOCALEDIT",
+    "DS_MODALFRAME",
+    "DS_NOFAILCREATE",
+    "DS_NOIDLEMSG",
+    "DS_SETFONT",
+    "DS_SETFOREGROUND",
+    "DS_SHELLFONT",
+    "DS_SYSMODAL",
+    "ES_AUTOHSCROLL",
+    "ES_AUTOVSCROLL",
+    "ES_CENTER",
+    "ES_LEFT",
+    "ES_LOWERCASE",
+    "ES_MULTILINE",
+    "ES_NOHIDESEL",
+    "ES_NUMBER",
+    "ES_OEMCONVERT",
+    "ES_PASSWORD",
+    "ES_READONLY",
+    "ES_RIGHT",
+    "ES_UPPERCASE",
+    "ES_WANTRETURN",
+    "LVS_ALIGNLEFT",
+    "LVS_ALIGNTOP",
+    "LVS_AUTOARRANGE",
+    "LVS_EDITLABELS",
+    "LVS_ICON",
+    "LVS_LIST",
+    "LVS_NOCOLUMNHEADER",
+    "LVS_NOLABELWRAP",
+    "LVS_NOSCROLL",
+    "LVS_NOSORTHEADER",
+    "LVS_OWNERDATA",
+    "LVS_OWNERDRAWFIXED",
+    "LVS_REPORT",
+    "LVS_SHAREIMAGELISTS",
+    "LVS_SHOWSELALWAYS",
+    "LVS_SINGLESEL",
+    "LVS_SMALLICON",
+    "LVS_SORTASCENDING",
+    "LVS_SORTDESCENDING",
+    "SS_BITMAP",
+    "SS_BLACKFRAME",
+    "SS_CENTER",
+    "SS_CENTERIMAGE",
+    "SS_ETCHEDFRAME",
+    "SS_ETCHEDHORZ",
+    "SS_ETCHEDVERT",
+    "SS_ICON",
+    "SS_LEFT",
+    "SS_LEFTNOWORDWRAP",
+    "SS_NOPREFIX",
+    "SS_NOTIFY",
+    "SS_REALSIZEIMAGE",
+    "SS_RIGHT",
+    "SS_SIMPLE",
+    "SS_SUNKEN",
+    "WS_BORDER",
+    "WS_CAPTION",
+    "WS_CHILD",
+    "WS_CLIPCHILDREN",
+    "WS_CLIPSIBLINGS",
+    "WS_DISABLED",
+    "WS_DLGFRAME",
+    "WS_EX_ACCEPTFILES",
+    "WS_EX_APPWINDOW",
+    "WS_EX_CLIENTEDGE",
+    "WS_EX_CONTEXTHELP",
+    "WS_EX_CONTROLPARENT",
+    "WS_EX_DLGMODALFRAME",
+    "WS_EX_NOPARENTNOTIFY",
+    "WS_EX_STATICEDGE",
+    "WS_EX_TOOLWINDOW",
+    "WS_EX_TOPMOST",
+    "WS_EX_TRANSPARENT",
+    "WS_EX_WINDOWEDGE",
+    "WS_GROUP",
+    "WS_HSCROLL",
+    "WS_MAXIMIZE",
+    "WS_MAXIMIZEBOX",
+    "WS_MINIMIZE",
+    "WS_MINIMIZEBOX",
+    "WS_OVERLAPPED",
+    "WS_POPUP",
+    "WS_SYSMENU",
+    "WS_TABSTOP",
+    "WS_THICKFRAME",
+    "WS_VISIBLE",
+    "WS_VSCROLL",
+};
+
+bool IsKnownStyle(std::string_view name)
+{
+    return std::binary_search(std::begin(kKnownStyles), std::end(kKnownStyles), name);
+}
 
 struct Token {
     enum Kind { End, Word, Number, String, Punct } kind = End;
@@ -169,6 +308,10 @@ private:
                 Advance();
             }
             if (m_tok.kind == Token::Word) {
+                if (!IsKnownStyle(m_tok.text)) {
+                    Fail("unknown style " + m_tok.text);
+                    break;
+                }
                 if (negate)
                     styles.erase(m_tok.text);
                 else
@@ -252,13 +395,16 @@ private:
         d.cx = static_cast<int>(Value());
         SkipComma();
         d.cy = static_cast<int>(Value());
+        bool bStyled = false;
         while (!IsWord("BEGIN") && m_tok.kind != Token::End) {
             if (IsWord("STYLE") || IsWord("EXSTYLE")) {
+                bStyled = bStyled || IsWord("STYLE");
                 Advance();
                 for (const auto& s : Styles()) d.styles.insert(s);
             } else if (IsWord("CAPTION")) {
                 Advance();
                 d.caption = Text();
+                d.styles.insert("WS_CAPTION");  // a caption comes with its bar
             } else if (IsWord("MENU")) {
                 Advance();
                 d.menuId = static_cast<int>(Value());
@@ -275,6 +421,9 @@ private:
                 Fail("unknown dialog option " + m_tok.text);
             }
         }
+        // A dialog without a STYLE statement is a popup with a border and a
+        // system menu, as the resource compiler of the templates' platform has it.
+        if (!bStyled) d.styles.insert({"WS_POPUP", "WS_BORDER", "WS_SYSMENU"});
         Expect("BEGIN");
         while (!IsWord("END") && m_tok.kind != Token::End) d.controls.push_back(Control());
         Expect("END");

@@ -17,6 +17,20 @@
 namespace {
 // The images of the toolbar, cut from the strip; kept on the toolbar widget.
 constexpr const char* kImages = "cinetroveImages";
+
+// Above this many device pixels to a pixel, a strip drawn at twice the size
+// is used where there is one: the strip of the template's size, smoothed up
+// to twice its size, would be blurred.
+constexpr double kLargeArtScale = 1.5;
+
+// "NAME@2x.EXT", the strip drawn at twice the size of "NAME.EXT".
+std::string LargeArtName(const std::string& name)
+{
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name + "@2x" : name.substr(0, dot) + "@2x" + name.substr(dot);
+}
+
+QSize Scaled(const CSize& size, double dScale) { return {qRound(size.cx * dScale), qRound(size.cy * dScale)}; }
 }  // namespace
 
 BOOL CToolBarCtrl::Create(unsigned dwStyle, const CRect&, CDialog* pParentWnd, UINT nID)
@@ -45,7 +59,7 @@ BOOL CToolBarCtrl::SetButtonSize(CSize size)
 BOOL CToolBarCtrl::SetBitmapSize(CSize size)
 {
     m_bitmapSize = size;
-    if (auto* bar = qobject_cast<QToolBar*>(m_pWidget)) bar->setIconSize(QSize(size.cx, size.cy));
+    if (auto* bar = qobject_cast<QToolBar*>(m_pWidget)) bar->setIconSize(Scaled(size, PixelScaleOf(bar)));
     return TRUE;
 }
 
@@ -53,7 +67,17 @@ int CToolBarCtrl::AddBitmap(int nNumButtons, UINT nBitmapID)
 {
     auto* bar = qobject_cast<QToolBar*>(m_pWidget);
     if (!bar) return -1;
-    const std::string_view bytes = AfxGetResourceFile(AfxGetResources().BitmapFile(static_cast<int>(nBitmapID)));
+    const std::string name = AfxGetResources().BitmapFile(static_cast<int>(nBitmapID));
+    // The images are drawn on the screen at the window's scale times the
+    // screen's pixels to a pixel.
+    const double dScale = bar->devicePixelRatioF() * PixelScaleOf(bar);
+    int nArtScale = 1;
+    std::string_view bytes = AfxGetResourceFile(name);
+    if (const std::string_view large = AfxGetResourceFile(LargeArtName(name));
+        dScale > kLargeArtScale && !large.empty()) {
+        bytes = large;
+        nArtScale = 2;
+    }
     QImage strip;
     strip.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
     if (strip.isNull()) return -1;
@@ -61,8 +85,13 @@ int CToolBarCtrl::AddBitmap(int nNumButtons, UINT nBitmapID)
     QPixmap pixmap = QPixmap::fromImage(strip);
     pixmap.setMask(pixmap.createMaskFromColor(QColor(192, 192, 192), Qt::MaskInColor));
     QList<QVariant> images = bar->property(kImages).toList();
-    for (int i = 0; i < nNumButtons; ++i)
-        images.append(QIcon(pixmap.copy(i * m_bitmapSize.cx, 0, m_bitmapSize.cx, m_bitmapSize.cy)));
+    const int width = m_bitmapSize.cx * nArtScale;
+    const int height = m_bitmapSize.cy * nArtScale;
+    for (int i = 0; i < nNumButtons; ++i) {
+        QPixmap image = pixmap.copy(i * width, 0, width, height);
+        image.setDevicePixelRatio(nArtScale);
+        images.append(QIcon(image));
+    }
     bar->setProperty(kImages, images);
     const int first = m_nImages;
     m_nImages += nNumButtons;
@@ -82,12 +111,13 @@ BOOL CToolBarCtrl::AddButtons(int nNumButtons, const TBBUTTON* pButtons)
     if (!bar) return FALSE;
     const QList<QVariant> images = bar->property(kImages).toList();
     DialogWindow* window = m_pParent->GetDialogWindow();
+    const double dScale = window->PixelScale();
     for (int i = 0; i < nNumButtons; ++i) {
         const TBBUTTON& b = pButtons[i];
         m_buttons.push_back(b);
         if (b.fsStyle & TBSTYLE_SEP) {
             auto* gap = new QWidget(bar);
-            gap->setFixedWidth(b.iBitmap);
+            gap->setFixedWidth(qRound(b.iBitmap * dScale));
             bar->addWidget(gap);
             continue;
         }
@@ -99,8 +129,8 @@ BOOL CToolBarCtrl::AddButtons(int nNumButtons, const TBBUTTON* pButtons)
             button->setAccessibleName(label);
         }
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setIconSize(QSize(m_bitmapSize.cx, m_bitmapSize.cy));
-        button->setMinimumSize(m_buttonSize.cx, m_buttonSize.cy);
+        button->setIconSize(Scaled(m_bitmapSize, dScale));
+        button->setMinimumSize(Scaled(m_buttonSize, dScale));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setEnabled((b.fsState & TBSTATE_ENABLED) != 0);
@@ -120,11 +150,12 @@ void CToolBarCtrl::AutoSize()
     // The buttons share one width, the widest label's, as the platform's
     // toolbar with texts has them.
     int width = 0;
+    const int least = Scaled(m_buttonSize, PixelScaleOf(bar)).width();
     const QList<QToolButton*> buttons = bar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
     for (const QToolButton* button : buttons) {
         if (button->text().isEmpty()) continue;
         const int label = button->fontMetrics().horizontalAdvance(button->text());
-        width = std::max({width, label + 8, button->iconSize().width() + 8, m_buttonSize.cx});
+        width = std::max({width, label + 8, button->iconSize().width() + 8, least});
     }
     for (QToolButton* button : buttons)
         if (!button->text().isEmpty()) button->setFixedWidth(width);

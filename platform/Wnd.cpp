@@ -6,6 +6,7 @@
 #include "QtBridge.h"
 #include "WinApp.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
@@ -109,6 +110,9 @@ int ShowMessageBox(QWidget* pOwner, const std::string& strText, const std::strin
     }
     box.setDefaultButton(pushButtons.front());
     box.setEscapeButton(pushButtons.back());
+    // The buttons stand in the middle of the box's width, as on the
+    // platform the program comes from.
+    if (auto* row = box.findChild<QDialogButtonBox*>()) row->setCenterButtons(true);
     WidenToCaption(box);
     box.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i) {

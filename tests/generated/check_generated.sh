@@ -15,7 +15,7 @@ mkdir -p "$out/res" "$out/sample"
 python3 "$root/tools/art/draw_art.py" "$out/res"
 python3 "$root/sample/make_sample.py" "$out/sample"
 status=0
-for file in toolbar.bmp cinetrove.ico $(cd "$out/res" && ls icons/*); do
+for file in toolbar.bmp toolbar@2x.bmp cinetrove.ico $(cd "$out/res" && ls icons/*); do
   cmp "$out/res/$file" "$root/res/$file" || status=1
 done
 diff -r "$out/sample/data" "$root/sample/data" || status=1

@@ -7,10 +7,13 @@
 #include "ToolBarCtrl.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QWidget>
 
@@ -26,13 +29,13 @@ TEST_F(Dialogs, OkExchangesInwardsAndARefusedNumberKeepsTheDialogOpen)
     const INT_PTR result = Run(dlg, [&](CDialog& d) {
         EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "first");
         EXPECT_EQ(d.GetDlgItem(11)->GetWindowText(), "5");
-        automation::SetText(d, 10, "second");
-        automation::SetText(d, 11, "12x");
-        automation::Click(d, IDOK);
+        EXPECT_EQ(automation::SetText(d, 10, "second"), kDone);
+        EXPECT_EQ(automation::SetText(d, 11, "12x"), kDone);
+        EXPECT_EQ(automation::Click(d, IDOK), kDone);
         EXPECT_TRUE(d.IsModalRunning());
         focusAfterRefusal = automation::FocusedControl(d);
-        automation::SetText(d, 11, " -7 ");
-        automation::PressKey(d, 10, automation::Key::Enter);  // the default button
+        EXPECT_EQ(automation::SetText(d, 11, " -7 "), kDone);
+        EXPECT_EQ(automation::PressKey(d, 10, automation::Key::Enter), kDone);  // the default button
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(driver.messages, std::vector<std::string>{": Please enter an integer."});
@@ -45,10 +48,11 @@ TEST_F(Dialogs, ASingleLineBoxKeepsOnlyTheFirstLineOfWhatIsTyped)
 {
     TestDlg dlg;
     Run(dlg, [&](CDialog& d) {
-        automation::SetText(d, 10, "first\nsecond");
+        EXPECT_EQ(automation::SetText(d, 10, "first\nsecond"), kDone);
         EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "first");
-        automation::SetText(d, 10, "one\r\ntwo");
+        EXPECT_EQ(automation::SetText(d, 10, "one\r\ntwo"), kDone);
         EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "one");
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 
@@ -56,8 +60,8 @@ TEST_F(Dialogs, EscapeCancelsWithoutExchange)
 {
     TestDlg dlg;
     const INT_PTR result = Run(dlg, [&](CDialog& d) {
-        automation::SetText(d, 10, "changed");
-        automation::PressKey(d, 10, automation::Key::Escape);
+        EXPECT_EQ(automation::SetText(d, 10, "changed"), kDone);
+        EXPECT_EQ(automation::PressKey(d, 10, automation::Key::Escape), kDone);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dlg.m_strName, "first");
@@ -80,6 +84,7 @@ TEST_F(Dialogs, ComboShowsTheFirstItemBeginningWithTheTextIgnoringCase)
         self->m_strKind = "";
         d.UpdateData(FALSE);
         EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), "");
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 
@@ -87,16 +92,17 @@ TEST_F(Dialogs, RadioGroupsAreSeparateAndGiveTheIndexOfTheirButton)
 {
     TestDlg dlg;
     Run(dlg, [&](CDialog& d) {
-        automation::Click(d, 23);
-        automation::Click(d, 20);
+        EXPECT_EQ(automation::Click(d, 23), kDone);
+        EXPECT_EQ(automation::Click(d, 20), kDone);
         d.UpdateData(TRUE);
         auto* self = static_cast<TestDlg*>(&d);
         EXPECT_EQ(self->m_nFirstGroup, 0);
         EXPECT_EQ(self->m_nSecondGroup, 1);
-        automation::Click(d, 22);
+        EXPECT_EQ(automation::Click(d, 22), kDone);
         d.UpdateData(TRUE);
         EXPECT_EQ(self->m_nFirstGroup, 0);
         EXPECT_EQ(self->m_nSecondGroup, 0);
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 
@@ -107,10 +113,11 @@ TEST_F(Dialogs, MultiLineEditGivesCrLfAndTheExactTextItWasGiven)
         CEdit& memo = static_cast<TestDlg*>(&d)->m_editMemo;
         memo.SetWindowText("one\r\r\ntwo\rthree");  // what a comment file may hold
         EXPECT_EQ(memo.GetWindowText(), "one\r\r\ntwo\rthree");
-        automation::SetText(d, 12, "typed\nlines");
+        EXPECT_EQ(automation::SetText(d, 12, "typed\nlines"), kDone);
         EXPECT_EQ(memo.GetWindowText(), "typed\r\nlines");
-        automation::PressKey(d, 12, automation::Key::Enter);  // a new line, not OK
+        EXPECT_EQ(automation::PressKey(d, 12, automation::Key::Enter), kDone);  // a new line, not OK
         EXPECT_TRUE(d.IsModalRunning());
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 
@@ -125,13 +132,14 @@ TEST_F(Dialogs, EditBoxesHoldLongTextsWholeAndShowTheirStart)
         EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), longText);
         const auto* edit = qobject_cast<QLineEdit*>(d.GetDlgItem(10)->GetSafeWidget());
         EXPECT_EQ(edit->cursorPosition(), 0);
-        automation::TypeText(d, 10, "ab");
+        EXPECT_EQ(automation::TypeText(d, 10, "ab"), kDone);
         EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), "ab" + longText);
-        automation::SetText(d, 13, longText);
+        EXPECT_EQ(automation::SetText(d, 13, longText), kDone);
         EXPECT_EQ(d.GetDlgItem(13)->GetWindowText(), longText);
-        automation::SetText(d, 10, longText);
-        automation::TypeText(d, 10, "z");
+        EXPECT_EQ(automation::SetText(d, 10, longText), kDone);
+        EXPECT_EQ(automation::TypeText(d, 10, "z"), kDone);
         EXPECT_EQ(d.GetDlgItem(10)->GetWindowText(), longText + "z");
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 
@@ -145,13 +153,15 @@ TEST_F(Dialogs, MultiLineEditKeepsNoBreakSpacesLoadedAndTyped)
         memo.SetWindowText(
             "a\xA0"
             "b\r\nc");
-        automation::TypeText(d, 12,
-                             "\xC2\xA0"
-                             "d\n");
+        EXPECT_EQ(automation::TypeText(d, 12,
+                                       "\xC2\xA0"
+                                       "d\n"),
+                  kDone);
         EXPECT_EQ(memo.GetWindowText(),
                   "\xA0"
                   "d\r\na\xA0"
                   "b\r\nc");
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 
@@ -172,11 +182,12 @@ TEST_F(Dialogs, ListRowsGoInAtTheGivenPlaceAndKeepOneColour)
         EXPECT_EQ(list.GetItemText(2, 1), "x1");
         list.SetTextColor(RGB(0, 34, 85));
         EXPECT_EQ(list.GetTextColor(), RGB(0, 34, 85));
-        automation::SelectRows(d, {2, 1});
+        EXPECT_EQ(automation::SelectRows(d, {2, 1}), kDone);
         EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
         list.DeleteAllItems();
         EXPECT_EQ(list.GetItemCount(), 0);
         EXPECT_TRUE(list.HasTextColor());
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 
@@ -231,8 +242,9 @@ TEST_F(Dialogs, SharedRowsHoldTheirKeysUntilTheyGo)
             list.DeleteAllItems();
             EXPECT_EQ(source.Holders(&kB), 0);
             list.SetSharedRows(source, {{&kA, 5}, {&kB, 6}});
-            automation::SelectRows(d, {1});
+            EXPECT_EQ(automation::SelectRows(d, {1}), kDone);
             EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+            EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
         });
     }
     // The list went with its window, and let go of its rows.
@@ -240,10 +252,51 @@ TEST_F(Dialogs, SharedRowsHoldTheirKeysUntilTheyGo)
     EXPECT_EQ(source.Holders(&kB), 0);
 }
 
+// The list keeps its place sideways when it takes the focus; Home and End
+// select their row whatever the current one; a list emptied and filled
+// again shows its first row and column.
+TEST_F(Dialogs, TheListMovesOnlyWhenAskedAndStartsAgainWhenEmptied)
+{
+    TestDlg dlg;
+    Run(dlg, [&](CDialog& d) {
+        CListCtrl& list = static_cast<TestDlg*>(&d)->m_list;
+        const auto fill = [&list] {
+            list.DeleteAllItems();
+            for (int row = 0; row < 50; ++row) list.InsertItem(0, std::to_string(row));
+        };
+        for (int col = 0; col < 8; ++col) list.InsertColumn(col, "C", LVCFMT_LEFT, 100);
+        fill();
+        auto* view = qobject_cast<QAbstractItemView*>(list.GetSafeWidget());
+        const auto selected = [view] {
+            std::vector<int> rows;
+            for (const QModelIndex& index : view->selectionModel()->selectedRows()) rows.push_back(index.row());
+            return rows;
+        };
+        QCoreApplication::processEvents();
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(view, &focusIn);
+        EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+        EXPECT_EQ(automation::PressKey(d, 30, automation::Key::Home), kDone);
+        EXPECT_EQ(selected(), std::vector<int>{0});
+        EXPECT_EQ(automation::PressKey(d, 30, automation::Key::End), kDone);
+        EXPECT_EQ(selected(), std::vector<int>{49});
+        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+        QApplication::sendEvent(view, &right);
+        QCoreApplication::processEvents();
+        ASSERT_GT(view->verticalScrollBar()->value(), 0);
+        ASSERT_GT(view->horizontalScrollBar()->value(), 0);
+        fill();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+        EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
+    });
+}
+
 TEST_F(Dialogs, EveryControlIsNamedByItsLabelForScreenReaders)
 {
     CDialog dlg(501);
-    driver.onDialog = [](CDialog& d) {
+    Run(dlg, [](CDialog& d) {
         const auto name = [&](int id) { return d.GetDlgItem(id)->GetSafeWidget()->accessibleName().toStdString(); };
         EXPECT_EQ(name(1001), "Rezultate");
         EXPECT_EQ(name(1002), "Titlu Original");
@@ -253,8 +306,8 @@ TEST_F(Dialogs, EveryControlIsNamedByItsLabelForScreenReaders)
         EXPECT_EQ(name(1010), "Calificativ");
         EXPECT_EQ(name(1030), "Numar vizionari");
         EXPECT_EQ(name(1029), "Filme");
-    };
-    dlg.DoModal();
+        automation::Close(d);
+    });
 }
 
 // The button Enter would press carries a dark frame: the default button
@@ -291,6 +344,7 @@ TEST_F(Dialogs, TheButtonEnterPressesIsFramedAndToolbarButtonsShareOneWidth)
         EXPECT_GE(width, window->CommandButton(2002)->fontMetrics().horizontalAdvance(QStringLiteral("Clear List")));
         EXPECT_EQ(window->CommandButton(2001)->width(), width);
         EXPECT_EQ(window->CommandButton(2003)->width(), width);
+        EXPECT_EQ(automation::Click(d, IDCANCEL), kDone);
     });
 }
 

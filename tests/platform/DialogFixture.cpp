@@ -1,5 +1,6 @@
 // The resources of the platform tests and their main: the toolkit without a
-// display, the templates of DialogFixture.h registered before any test runs.
+// display (its screen is 800 x 600), the templates of DialogFixture.h
+// registered before any test runs.
 #include "DialogFixture.h"
 
 #include "ResourceScript.h"
@@ -46,6 +47,21 @@ BEGIN
     LTEXT           "Numar vizionari",IDC_STATIC,303,236,49,8
     EDITTEXT        1030,363,233,92,14,ES_AUTOHSCROLL
     PUSHBUTTON      "&Filme",1029,103,74,50,14
+END
+502 DIALOG 0, 0, 100, 40
+STYLE WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
+CAPTION "Menu"
+MENU 600
+FONT 8, "MS Sans Serif"
+BEGIN
+    PUSHBUTTON      "OK",IDOK,5,5,40,14
+END
+600 MENU
+BEGIN
+    POPUP "&File"
+    BEGIN
+        MENUITEM "&Save",                       700
+    END
 END
 500 DLGINIT
 BEGIN

@@ -1,10 +1,12 @@
 #pragma once
 
 // What the platform tests share: a test dialog built from the templates that
-// DialogFixture.cpp registers (500, with one control of each kind, and 501,
-// the main window's layout), a modal driver that records what a person
-// would have seen, and the fixture that installs it.
+// DialogFixture.cpp registers (500, with one control of each kind; 501, the
+// main window's layout, too large for the test screen; 502, with a menu and
+// a minimise box), a modal driver that records what a person would have
+// seen, and the fixture that installs it.
 
+#include "Automation.h"
 #include "Controls.h"
 #include "Dialog.h"
 #include "ListCtrl.h"
@@ -16,16 +18,22 @@
 #include <string>
 #include <vector>
 
-// Records what a person would have seen, and acts through a callback.
+// Records what a person would have seen, and acts through a callback. The
+// callback must end the dialog the way the test means it to: a dialog it
+// leaves open is a failure (and is ended, so that the test goes on).
 class TestDriver : public CModalDriver {
 public:
     std::function<void(CDialog&)> onDialog;
     std::vector<std::string> messages;
+    int dialogsRun = 0;
 
     void RunDialog(CDialog& dialog) override
     {
+        ++dialogsRun;
         if (onDialog) onDialog(dialog);
-        if (dialog.IsModalRunning()) dialog.EndDialog(IDCANCEL);
+        if (!dialog.IsModalRunning()) return;
+        ADD_FAILURE() << "the dialog was left open by the test";
+        dialog.EndDialog(IDCANCEL);
     }
     int RunMessageBox(const std::string& caption, const std::string& text, UINT) override
     {
@@ -59,17 +67,25 @@ protected:
     }
 };
 
-// Runs TestDlg (or any dialog) with the driver in the user's place.
+// Runs TestDlg (or any dialog) with the driver in the user's place; a
+// dialog that never reached the driver fails the test, whose checks would
+// otherwise not have run.
 class Dialogs : public ::testing::Test {
 protected:
     void SetUp() override { AfxSetModalDriver(&driver); }
     void TearDown() override { AfxSetModalDriver(nullptr); }
 
-    INT_PTR Run(TestDlg& dlg, std::function<void(CDialog&)> act)
+    INT_PTR Run(CDialog& dlg, std::function<void(CDialog&)> act)
     {
         driver.onDialog = std::move(act);
-        return dlg.DoModal();
+        const int before = driver.dialogsRun;
+        const INT_PTR result = dlg.DoModal();
+        EXPECT_EQ(driver.dialogsRun, before + 1) << "the dialog never reached the driver";
+        return result;
     }
 
     TestDriver driver;
 };
+
+// What every automation call of a test must give.
+inline constexpr automation::Result kDone = automation::Result::Done;

@@ -4,7 +4,9 @@
 #include "Wnd.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,12 +24,13 @@
 namespace {
 
 // A message box with a short text is as wide as its caption, so the caption
-// is not cut.
-TEST(MessageBox, IsAsWideAsItsCaption)
+// is not cut; its button stands in the middle of its width.
+TEST(MessageBox, IsAsWideAsItsCaptionWithItsButtonInTheMiddle)
 {
     const std::string caption = "Seteaza fisierele pentru filmele vazute si de vazut";
     int boxWidth = 0;
     int captionWidth = 0;
+    int buttonMiddle = 0;
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
@@ -35,10 +38,14 @@ TEST(MessageBox, IsAsWideAsItsCaption)
         bold.setBold(true);
         captionWidth = QFontMetrics(bold).horizontalAdvance(QString::fromStdString(caption));
         boxWidth = box->width();
+        const QPushButton* ok = box->findChild<QPushButton*>();
+        ASSERT_NE(ok, nullptr);
+        buttonMiddle = ok->mapTo(box, ok->rect().center()).x();
         box->close();
     });
     CWnd().MessageBox("Da", caption.c_str());
     EXPECT_GT(boxWidth, captionWidth);
+    EXPECT_NEAR(buttonMiddle, boxWidth / 2, 2);
 }
 
 // A question box reads "Da", "Nu" (and "Anulare") in that order, with the
@@ -112,8 +119,9 @@ void TypeInto(QWidget* widget, const QString& text)
     while (waited.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
-// A folder typed and entered in the file dialog opens it; the file name
-// typed next names a file in it, and that is the path the dialog gives.
+// A folder typed and entered in the file dialog opens it and closes the
+// list of completions; the file name typed next names a file in it, and
+// that is the path the dialog gives.
 TEST(FileDialog, AFolderEnteredThenANameGiveTheFileInThatFolder)
 {
     QTemporaryDir root;
@@ -124,6 +132,7 @@ TEST(FileDialog, AFolderEnteredThenANameGiveTheFileInThatFolder)
     CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "CTA - Cinetrove Archive|*.cta||");
     dlg.m_strInitialDir = root.path().toStdString();
     QString typedAfterFolder;
+    bool completionsOpen = true;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -131,6 +140,7 @@ TEST(FileDialog, AFolderEnteredThenANameGiveTheFileInThatFolder)
         ASSERT_NE(name, nullptr);
         TypeInto(name, QStringLiteral("sub"));
         typedAfterFolder = name->text();
+        completionsOpen = name->completer() && name->completer()->popup()->isVisible();
         TypeInto(name, QStringLiteral("filme.cta"));
         // The first Enter may go to the completer's list of names.
         if (dialog->isVisible()) TypeInto(name, QString());
@@ -138,6 +148,7 @@ TEST(FileDialog, AFolderEnteredThenANameGiveTheFileInThatFolder)
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(typedAfterFolder, QString());
+    EXPECT_FALSE(completionsOpen);
     EXPECT_EQ(dlg.GetPathName(), QDir(root.path()).absoluteFilePath(QStringLiteral("sub/filme.cta")).toStdString());
 }
 

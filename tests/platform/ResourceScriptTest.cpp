@@ -86,3 +86,31 @@ TEST(ResourceScript, ReportsTheLineOfAnUnknownSymbol)
     EXPECT_NE(error.find("line 3"), std::string::npos) << error;
     EXPECT_NE(error.find("IDC_NOWHERE"), std::string::npos) << error;
 }
+
+// A style name the table does not know is a mistake, never a style quietly
+// left out: a misspelt ES_MULTILINE would give a single-line box.
+TEST(ResourceScript, AnUnknownStyleIsAnErrorThatNamesIt)
+{
+    ResourceScript rs;
+    std::string error;
+    EXPECT_FALSE(rs.Parse("", "1 DIALOG 0,0,1,1\nBEGIN\n EDITTEXT 5,1,1,1,1,ES_MULTLINE | WS_VSCROLL\nEND\n", error));
+    EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+    EXPECT_NE(error.find("unknown style ES_MULTLINE"), std::string::npos) << error;
+    EXPECT_FALSE(rs.Parse("", "2 DIALOG 0,0,1,1\nSTYLE WS_POPUP | NOT WS_TABSTOPP\nBEGIN\nEND\n", error));
+    EXPECT_NE(error.find("WS_TABSTOPP"), std::string::npos) << error;
+}
+
+// A dialog without a STYLE statement is a popup with a border and a system
+// menu; a caption brings its bar.
+TEST(ResourceScript, DialogsTakeTheDefaultStylesAndACaptionItsBar)
+{
+    ResourceScript rs;
+    std::string error;
+    ASSERT_TRUE(rs.Parse("",
+                         "1 DIALOG 0,0,1,1\nCAPTION \"A\"\nBEGIN\nEND\n"
+                         "2 DIALOG 0,0,1,1\nSTYLE WS_POPUP\nBEGIN\nEND\n",
+                         error))
+        << error;
+    EXPECT_EQ(rs.FindDialog(1)->styles, (std::set<std::string>{"WS_BORDER", "WS_CAPTION", "WS_POPUP", "WS_SYSMENU"}));
+    EXPECT_EQ(rs.FindDialog(2)->styles, (std::set<std::string>{"WS_POPUP"}));
+}

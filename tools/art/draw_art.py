@@ -5,6 +5,8 @@ Writes into the resource folder res/ of the project, or into the folder given
 as the one argument (the test that compares the committed files with what
 this script draws uses that):
   toolbar.bmp      448 x 32, 4 bpp, fourteen 32 x 32 toolbar images
+  toolbar@2x.bmp   896 x 64, the same images drawn at twice the size, for
+                   screens of more than 1.5 device pixels to a pixel
   cinetrove.ico    program icon, 32 x 32 and 16 x 16, 4 bpp with AND mask
   icons/cinetrove-N.png   RGBA launcher icons, N = 16 32 48 64 128 256
 
@@ -15,6 +17,10 @@ Every picture is built from a few primitives.  Shapes are pixel masks
 then painted with a fill colour and an optional outline that sits on the
 mask's own border pixels.  A pixel belongs to a shape when its centre
 (x + 0.5, y + 0.5) lies inside it, so coordinates are continuous.
+
+Coordinates are given on the 32 x 32 grid of a tile; the primitives multiply
+them by SCALE, so the same drawing at SCALE 2 has twice the pixels, with
+smooth curves and outlines of the same weight instead of doubled pixels.
 """
 
 import math
@@ -49,6 +55,7 @@ PALETTE = [
 
 TILE = 32                       # toolbar image size
 FACE = SILVER                   # toolbar background
+SCALE = 1                       # device pixels to a pixel of the grid
 
 # --------------------------------------------------------------------------
 # Masks: sets of (x, y) pixels, clipped to the canvas when painted.
@@ -68,7 +75,7 @@ class Mask:
         return Mask(self.px & other.px)
 
     def border(self):
-        """Pixels of the mask that touch the outside on a side."""
+        """Device pixels of the mask that touch the outside on a side."""
         out = set()
         for x, y in self.px:
             for nx, ny in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
@@ -78,7 +85,7 @@ class Mask:
         return Mask(out)
 
     def grown(self):
-        """The mask plus every pixel touching it on a side."""
+        """The mask plus every device pixel touching it on a side."""
         out = set(self.px)
         for x, y in self.px:
             out.update(((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)))
@@ -97,10 +104,12 @@ def _scan(x0, y0, x1, y1, inside):
 
 def rect(x, y, w, h):
     """Pixels x .. x+w-1, y .. y+h-1 (integer grid)."""
-    return Mask((i, j) for i in range(x, x + w) for j in range(y, y + h))
+    k = SCALE
+    return Mask((i, j) for i in range(x * k, (x + w) * k) for j in range(y * k, (y + h) * k))
 
 
 def disk(cx, cy, r):
+    cx, cy, r = cx * SCALE, cy * SCALE, r * SCALE
     return _scan(cx - r, cy - r, cx + r, cy + r,
                  lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r)
 
@@ -108,6 +117,8 @@ def disk(cx, cy, r):
 def ring(cx, cy, r_out, r_in, a0=0.0, a1=360.0):
     """Ring between two radii, limited to angles a0 .. a1 (degrees,
     0 = right, 90 = up, counter-clockwise)."""
+    cx, cy, r_out, r_in = cx * SCALE, cy * SCALE, r_out * SCALE, r_in * SCALE
+
     def inside(x, y):
         d2 = (x - cx) ** 2 + (y - cy) ** 2
         if not r_in * r_in <= d2 <= r_out * r_out:
@@ -119,6 +130,7 @@ def ring(cx, cy, r_out, r_in, a0=0.0, a1=360.0):
 
 def line(x0, y0, x1, y1, width=1.0):
     """Thick segment with round ends: centres within width/2 of it."""
+    x0, y0, x1, y1, width = x0 * SCALE, y0 * SCALE, x1 * SCALE, y1 * SCALE, width * SCALE
     h = width / 2.0
     dx, dy = x1 - x0, y1 - y0
     ll = dx * dx + dy * dy
@@ -133,6 +145,7 @@ def line(x0, y0, x1, y1, width=1.0):
 
 def polygon(points):
     """Even-odd polygon fill of a list of (x, y) vertices."""
+    points = [(x * SCALE, y * SCALE) for x, y in points]
     xs = [p[0] for p in points]
     ys = [p[1] for p in points]
     n = len(points)
@@ -166,6 +179,7 @@ FONT = {
 
 def text(s, x, y, scale=1, gap=1):
     """Mask of a string in the 5 x 7 font, top-left at (x, y)."""
+    x, y, scale = x * SCALE, y * SCALE, scale * SCALE
     px = set()
     for ch in s:
         for j, row in enumerate(FONT[ch]):
@@ -197,14 +211,17 @@ class Canvas:
         self.put(mask, fill)
         if outline is not None:
             inner = mask
-            for _ in range(width):
+            for _ in range(width * SCALE):
                 edge = inner.border()
                 self.put(edge, outline)
                 inner = inner - edge
 
     def paint_out(self, mask, fill, outline=BLACK):
         """Fill a mask and outline it from outside (keeps thin points)."""
-        self.put(mask.grown(), outline)
+        outer = mask
+        for _ in range(SCALE):
+            outer = outer.grown()
+        self.put(outer, outline)
         self.put(mask, fill)
 
     def blit(self, other, ox, oy):
@@ -436,12 +453,18 @@ TOOLBAR = [img_show_list, img_clear_list, img_to_see, img_top, img_search,
            img_help, img_about, img_reopen, img_exit]
 
 
-def toolbar():
-    strip = Canvas(TILE * len(TOOLBAR), TILE, FACE)
+def toolbar(scale=1):
+    """The strip of the fourteen images, drawn at `scale` device pixels to a
+    pixel of the grid."""
+    global SCALE
+    SCALE = scale
+    size = TILE * scale
+    strip = Canvas(size * len(TOOLBAR), size, FACE)
     for i, draw in enumerate(TOOLBAR):
-        tile = Canvas(TILE, TILE, FACE)
+        tile = Canvas(size, size, FACE)
         draw(tile)
-        strip.blit(tile, i * TILE, 0)
+        strip.blit(tile, i * size, 0)
+    SCALE = 1
     return strip
 
 
@@ -580,6 +603,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     res = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', '..', 'res')
     write_bmp(os.path.join(res, 'toolbar.bmp'), toolbar())
+    write_bmp(os.path.join(res, 'toolbar@2x.bmp'), toolbar(2))
     i32, i16 = icon(32), icon(16)
     write_ico(os.path.join(res, 'cinetrove.ico'), [i32, i16])
     icons = os.path.join(res, 'icons')

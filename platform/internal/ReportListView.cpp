@@ -1,5 +1,6 @@
 #include "ReportListView.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
@@ -26,6 +27,12 @@ ReportListView::ReportListView(QWidget* pParent) : QTableView(pParent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
 }
 
+void ReportListView::ScrollToStart()
+{
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+}
+
 QModelIndex ReportListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     const QAbstractItemModel* rows = model();
@@ -38,17 +45,40 @@ QModelIndex ReportListView::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
         return rows->index(rows->rowCount() - 1, 0);
     case MoveLeft:
     case MoveRight:
+        horizontalScrollBar()->triggerAction(cursorAction == MoveLeft ? QAbstractSlider::SliderSingleStepSub
+                                                                      : QAbstractSlider::SliderSingleStepAdd);
+        return current.isValid() ? current : rows->index(0, 0);
     case MoveNext:
     case MovePrevious:
-        horizontalScrollBar()->triggerAction(cursorAction == MoveLeft || cursorAction == MovePrevious
-                                                 ? QAbstractSlider::SliderSingleStepSub
-                                                 : QAbstractSlider::SliderSingleStepAdd);
+        // What the toolkit asks for when the view takes the focus without a
+        // current row: the row the focus mark goes to, the view left where
+        // it stands.
         return current.isValid() ? current : rows->index(0, 0);
     default: {
         const QModelIndex moved = QTableView::moveCursor(cursorAction, modifiers);
         return moved.isValid() ? rows->index(moved.row(), 0) : moved;
     }
     }
+}
+
+void ReportListView::keyPressEvent(QKeyEvent* event)
+{
+    // Home and End select their row alone and show it, whatever the current
+    // row: the toolkit does nothing when the row they name is already the
+    // current one, as the first row is once the view has had the focus.
+    const bool home = event->key() == Qt::Key_Home;
+    if ((home || event->key() == Qt::Key_End) && event->modifiers() == Qt::NoModifier && model() &&
+        model()->rowCount() > 0) {
+        const QModelIndex target = model()->index(home ? 0 : model()->rowCount() - 1, 0);
+        selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        // Up or down to the row; sideways the view stays where it is.
+        const int sideways = horizontalScrollBar()->value();
+        scrollTo(target);
+        horizontalScrollBar()->setValue(sideways);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void ReportListView::paintEvent(QPaintEvent* event)
