@@ -1,5 +1,6 @@
 #include "Archive.h"
 
+#include "ArchiveParser.h"
 #include "AtomicFile.h"
 #include "FilmList.h"
 #include "TextFile.h"
@@ -8,74 +9,20 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <climits>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 // The archive: "cinetrove", "quonwerk" and the count of films, one a line,
 // then seven lines per film: the six texts, then rating and viewings
-// separated by a space. Every line ends with CR LF on disk.
+// separated by a space. Every line ends with CR LF on disk. ArchiveParser
+// holds the grammar the reader reads by; the writer writes its plainest form.
 //
 // Texts are bytes. A NUL byte inside a text is kept: it is written as it is
 // and read back as it is (lines are split on LF only), so such a film
 // survives a save and a load unchanged.
 
 namespace {
-
-constexpr std::string_view kMagic1 = "cinetrove";
-constexpr std::string_view kMagic2 = "quonwerk";
-
-bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-void SkipSpace(TextFileReader& in)
-{
-    while (IsSpace(in.Peek())) {
-        in.Get();
-    }
-}
-
-// A word as "%s" scans it, compared with `word`. Reads no more of a longer
-// word than it takes to tell it differs, so a file of garbage without white
-// space is not taken into memory.
-bool ScanWordEquals(TextFileReader& in, std::string_view word)
-{
-    SkipSpace(in);
-    std::size_t n = 0;
-    while (in.Peek() != EOF && !IsSpace(in.Peek())) {
-        if (n >= word.size() || in.Get() != static_cast<unsigned char>(word[n])) {
-            return false;
-        }
-        ++n;
-    }
-    return n == word.size() && n > 0;
-}
-
-// A decimal number as "%d" scans it (white space, an optional sign, digits),
-// which must fit in 32 bits and end at white space or the end of the file.
-bool ScanInt(TextFileReader& in, int& nValue)
-{
-    SkipSpace(in);
-    bool bNegative = false;
-    if (in.Peek() == '+' || in.Peek() == '-') {
-        bNegative = in.Get() == '-';
-    }
-    const std::int64_t nLimit = bNegative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
-    std::int64_t nMagnitude = 0;
-    bool bDigits = false;
-    while (in.Peek() >= '0' && in.Peek() <= '9') {
-        nMagnitude = nMagnitude * 10 + (in.Get() - '0');
-        if (nMagnitude > nLimit) {
-            return false;
-        }
-        bDigits = true;
-    }
-    if (!bDigits || (in.Peek() != EOF && !IsSpace(in.Peek()))) {
-        return false;
-    }
-    nValue = static_cast<int>(bNegative ? -nMagnitude : nMagnitude);
-    return true;
-}
 
 // 32 bytes a record: with a million of them beside the films being made,
 // every byte counts.
@@ -223,131 +170,22 @@ CFilmNode* BuildSorted(std::vector<ReadRecord>& records)
     return pHead;
 }
 
-// A decimal number as ScanInt reads it, from the bytes in memory: Number when
-// read, Bad when ScanInt would refuse it, More when the bytes end before the
-// number does.
-enum class Scan { Number, Bad, More };
-
-Scan ScanIntAt(std::string_view bytes, std::size_t& nPos, int& nValue)
+// Reads the counted records into `records`; the step that ended them: End
+// or Trailing when all were read, another at the first one that was not,
+// with the complete ones before it in `records`.
+ArchiveParser::Step ReadRecords(ArchiveParser& parser, TextFileReader& in, std::vector<ReadRecord>& records)
 {
-    while (nPos < bytes.size() && IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
-        ++nPos;
+    ArchiveParser::Step step;
+    while ((step = parser.Next(in)) == ArchiveParser::Step::Record) {
+        const ArchiveParser::Record& read = parser.LastRecord();
+        ReadRecord& record = records.emplace_back();
+        record.nIndex = static_cast<std::uint32_t>(records.size() - 1);
+        record.texts = FilmTexts(read.texts);
+        SetTitlePrefix(record, read.texts[0]);
+        record.nRating = read.nRating;
+        record.nViewings = read.nViewings;
     }
-    if (nPos >= bytes.size()) {
-        return Scan::More;
-    }
-    bool bNegative = false;
-    if (bytes[nPos] == '+' || bytes[nPos] == '-') {
-        bNegative = bytes[nPos++] == '-';
-    }
-    const std::int64_t nLimit = bNegative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
-    std::int64_t nMagnitude = 0;
-    bool bDigits = false;
-    for (; nPos < bytes.size() && bytes[nPos] >= '0' && bytes[nPos] <= '9'; ++nPos) {
-        nMagnitude = nMagnitude * 10 + (bytes[nPos] - '0');
-        if (nMagnitude > nLimit) {
-            return Scan::Bad;
-        }
-        bDigits = true;
-    }
-    if (nPos >= bytes.size()) {
-        return Scan::More;
-    }
-    if (!bDigits || !IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
-        return Scan::Bad;
-    }
-    nValue = static_cast<int>(bNegative ? -nMagnitude : nMagnitude);
-    return Scan::Number;
-}
-
-// One record parsed from the bytes in memory, the white space after it
-// included, as the reader's line and number scans would take it; More when
-// the bytes end before the record and the white space after it are whole
-// (the caller then reads more, or near the end of the file leaves the record
-// to those scans). nUsed is the bytes the record took.
-Scan ParseRecord(std::string_view bytes, ReadRecord& record, std::size_t& nUsed)
-{
-    std::array<std::string_view, FilmTexts::kCount> texts;
-    std::size_t nPos = 0;
-    for (std::string_view& text : texts) {
-        const std::size_t nLf = bytes.find('\n', nPos);
-        if (nLf == std::string_view::npos) {
-            return Scan::More;
-        }
-        // A CR before the LF belongs to the line end; any other CR is kept.
-        const std::size_t nEnd = nLf > nPos && bytes[nLf - 1] == '\r' ? nLf - 1 : nLf;
-        text = bytes.substr(nPos, nEnd - nPos);
-        nPos = nLf + 1;
-    }
-    for (int* pValue : {&record.nRating, &record.nViewings}) {
-        const Scan scan = ScanIntAt(bytes, nPos, *pValue);
-        if (scan != Scan::Number) {
-            return scan;
-        }
-    }
-    while (nPos < bytes.size() && IsSpace(static_cast<unsigned char>(bytes[nPos]))) {
-        ++nPos;
-    }
-    if (nPos >= bytes.size()) {
-        return Scan::More;
-    }
-    record.texts = FilmTexts(texts);
-    SetTitlePrefix(record, texts[0]);
-    nUsed = nPos;
-    return Scan::Number;
-}
-
-// The record at the reader's position through the reader's own scans, which
-// know the end of the file.
-bool ReadRecordByScans(TextFileReader& in, ReadRecord& record)
-{
-    std::array<std::string, FilmTexts::kCount> texts;
-    for (std::string& text : texts) {
-        if (!in.ReadLine(text)) {
-            return false;
-        }
-    }
-    if (!ScanInt(in, record.nRating) || !ScanInt(in, record.nViewings)) {
-        return false;
-    }
-    // Ends the record as the scan's trailing newline does: all white
-    // space goes, blank lines and the next original title's leading
-    // blanks included.
-    SkipSpace(in);
-    record.texts = FilmTexts({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
-    SetTitlePrefix(record, texts[0]);
-    return true;
-}
-
-// Reads the records; false at the first one that cannot be read whole, with
-// the complete ones before it in `records`. Records are parsed from the
-// reader's buffer a block at a time; only one that the buffered bytes do not
-// hold whole at the end of the file goes through the scans.
-bool ReadRecords(TextFileReader& in, int nCount, std::vector<ReadRecord>& records)
-{
-    for (int i = 0; i < nCount; ++i) {
-        ReadRecord record{};
-        record.nIndex = static_cast<std::uint32_t>(records.size());
-        for (;;) {
-            std::size_t nUsed = 0;
-            const Scan scan = ParseRecord(in.Pending(), record, nUsed);
-            if (scan == Scan::Number) {
-                in.Consume(nUsed);
-                break;
-            }
-            if (scan == Scan::Bad) {
-                return false;
-            }
-            if (!in.ReadMore()) {
-                if (!ReadRecordByScans(in, record)) {
-                    return false;
-                }
-                break;
-            }
-        }
-        records.push_back(std::move(record));
-    }
-    return !in.HasError();
+    return step;
 }
 
 // A film whose record would not read back in step: a line feed inside a text
@@ -392,7 +230,7 @@ WriteOutcome WriteRecords(const std::string& strPath, const CFilmNode* pHead, in
     constexpr std::size_t kChunk = 256 * 1024;
     std::string buffer;
     buffer.reserve(kChunk + 4096);
-    buffer.append(kMagic1).append("\r\n").append(kMagic2).append("\r\n");
+    buffer.append(ArchiveParser::kMagic1).append("\r\n").append(ArchiveParser::kMagic2).append("\r\n");
     AppendInt(buffer, nHeaderCount);
     buffer.append("\r\n");
     CFilmTextsLookAhead ahead(pHead);
@@ -450,11 +288,10 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
         return ArchiveCannotOpen;
     }
     contents.stamp = in.Stamp();
-    int nCount = 0;
-    if (!ScanWordEquals(in, kMagic1) || !ScanWordEquals(in, kMagic2) || !ScanInt(in, nCount) || nCount < 0) {
+    ArchiveParser parser;
+    if (parser.Next(in) != ArchiveParser::Step::Header) {
         return ArchiveInvalid;
     }
-    SkipSpace(in);
 
     std::vector<ReadRecord> records;
     // The count is only a claim until the records are there; a record takes
@@ -462,18 +299,18 @@ ArchiveReadResult ReadArchive(const std::string& strPath, ArchiveContents& conte
     // the file's size bounds the room to make for them.
     constexpr std::int64_t kSmallestRecord = 9;
     records.reserve(static_cast<std::size_t>(
-        std::min<std::int64_t>(nCount, std::max<std::int64_t>(contents.stamp.nSize, 0) / kSmallestRecord + 1)));
-    const bool bComplete = ReadRecords(in, nCount, records);
+        std::min<std::int64_t>(parser.Count(), std::max<std::int64_t>(contents.stamp.nSize, 0) / kSmallestRecord + 1)));
+    const ArchiveParser::Step end = ReadRecords(parser, in, records);
 
     for (const ReadRecord& r : records) {
         contents.nMaxViewings = std::max(contents.nMaxViewings, r.nViewings);
     }
     contents.nCount = static_cast<int>(records.size());
     contents.pHead = BuildSorted(records);
-    // Each record ends with the white space after it, so a file that holds
-    // only the counted records is at its end here.
-    contents.bWhole = bComplete && in.Peek() == EOF && !in.HasError();
-    return bComplete ? ArchiveRead : ArchiveInvalid;
+    // Bytes after the counted records are left unread, but the films read
+    // are then not all the file holds.
+    contents.bWhole = end == ArchiveParser::Step::End;
+    return end == ArchiveParser::Step::End || end == ArchiveParser::Step::Trailing ? ArchiveRead : ArchiveInvalid;
 }
 
 bool WriteArchive(const std::string& strPath, const CFilmNode* pHead, int nCount, FileStamp* pWritten)

@@ -3,10 +3,10 @@
 #include <string>
 
 // What a careful reading of one catalogue archive found: the reader of
-// Archive.h takes the same bytes the same way, but only says whether the
-// archive read; this one says where it stopped and what it expected there,
-// for the companion program's check and its refusal to write over an
-// archive that does not read whole.
+// Archive.h reads through the same parser (ArchiveParser.h), but only says
+// whether the archive read; this one says where it stopped and what it
+// expected there, for the companion program's check and its refusal to
+// write over an archive that does not read whole.
 struct ArchiveFault {
     bool bOpened = false;     // false when the file cannot be opened for reading
     bool bWhole = false;      // every counted record read and nothing but white space after them
@@ -16,9 +16,7 @@ struct ArchiveFault {
     int nFilms = 0;           // records read whole
 };
 
-// Reads the archive at strPath as ReadArchive does (white space skipped
-// before the magic words, the count and each record's first line; six text
-// lines and two whole numbers per record) and reports the first fault. Bytes
-// after the last counted record other than white space are a fault here,
-// although ReadArchive leaves them unread.
+// Reads the archive at strPath as ReadArchive does and reports the first
+// fault. Bytes after the last counted record other than white space are a
+// fault here, although ReadArchive leaves them unread.
 ArchiveFault CheckArchive(const std::string& strPath);

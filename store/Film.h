@@ -31,12 +31,32 @@ public:
     // over memory.
     void PrefetchTexts() const { __builtin_prefetch(m_texts.Key()); }
 
-    FilmText m_strOriginalTitle;
-    FilmText m_strTitle;
-    FilmText m_strCountry;
-    FilmText m_strYear;
-    FilmText m_strDirector;
-    FilmText m_strCast;
+    // A text member: it reads as a FilmText, but only the film puts a text in
+    // it, from its own block. Assigning one from outside (film.m_strTitle =
+    // other.m_strTitle) would leave it reading another film's block, which
+    // this film does not hold; SetTexts is the way to change the texts.
+    class FieldText : public FilmText {
+    public:
+        FieldText() = default;
+        FieldText(const FieldText&) = default;
+        ~FieldText() = default;
+
+    private:
+        friend class CFilm;
+        FieldText& operator=(const FieldText&) = default;
+        FieldText& operator=(const FilmText& text)
+        {
+            FilmText::operator=(text);
+            return *this;
+        }
+    };
+
+    FieldText m_strOriginalTitle;
+    FieldText m_strTitle;
+    FieldText m_strCountry;
+    FieldText m_strYear;
+    FieldText m_strDirector;
+    FieldText m_strCast;
     int m_nRating;
     int m_nViewings;
 

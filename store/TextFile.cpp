@@ -7,10 +7,6 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-constexpr std::size_t kBufferSize = 256 * 1024;
-}
-
 TextFileReader::TextFileReader(const std::string& strPath)
 {
     // Without O_NONBLOCK a FIFO at the path would hang the program in

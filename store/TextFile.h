@@ -14,6 +14,10 @@
 
 class TextFileReader {
 public:
+    // Bytes read from the file at a time (the buffer grows beyond it only for
+    // a block parser's item longer than it).
+    static constexpr std::size_t kBufferSize = 256 * 1024;
+
     // Opens a regular file for reading; a directory, a FIFO, a device or a
     // missing file leaves the reader closed.
     explicit TextFileReader(const std::string& strPath);

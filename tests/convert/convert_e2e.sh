@@ -223,7 +223,8 @@ expect_status 1 "$convert" export tellico kill/comments/filme/x.tc --from kill
 [ "$before" = "$(snapshot kill)" ] || fail "a refused export changed the catalogue"
 mkdir exports && printf 'old' >exports/real.tc && ln -s real.tc exports/link.tc
 expect_status 0 "$convert" export tellico exports/link.tc --from kill
-[ -L exports/link.tc ] && unzip -l exports/real.tc | grep -q tellico.xml || fail "the export did not follow the link"
+unzip -l exports/real.tc >listing || fail "the link's file is no ZIP file"
+[ -L exports/link.tc ] && grep -q tellico.xml listing || fail "the export did not follow the link"
 printf 'kept' >exports/locked.csv && chmod a-w exports/locked.csv
 expect_status 1 "$convert" export csv exports/locked.csv --from kill
 [ "$(cat exports/locked.csv)" = kept ] || fail "a read-only export file was replaced"

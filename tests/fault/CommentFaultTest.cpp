@@ -118,11 +118,17 @@ TEST_F(CommentFaultTest, AFifoOrADeviceIsNotReadAndDoesNotHang)
 namespace {
 
 // Runs `body` in a child process as an ordinary user (nobody), where the
-// permission bits count; false when this test cannot change user.
-bool RunAsOrdinaryUser(const std::function<bool()>& body)
+// permission bits count, in the folder strDir; false when this test cannot
+// change user. The child enters the folder before it gives up root, so that
+// what it may do there does not hang on the modes of the folders above it
+// (a temporary folder made under a umask of 077, or a home folder of 0700).
+bool RunAsOrdinaryUserIn(const std::string& strDir, const std::function<bool()>& body)
 {
     const pid_t pid = ::fork();
     if (pid == 0) {
+        if (::chdir(strDir.c_str()) != 0) {
+            std::_Exit(1);
+        }
         const bool bSwitched = ::setgid(65534) == 0 && ::setuid(65534) == 0;
         std::_Exit(!bSwitched ? 2 : body() ? 0 : 1);
     }
@@ -138,7 +144,6 @@ TEST(CommentPermissionTest, FilesTheUserMayNotReadOrWriteAreNeverReplaced)
         GTEST_SKIP() << "needs root to become an ordinary user";
     }
     TempDir dir;
-    ::chmod(dir.Path().c_str(), 0755);  // made for its owner only
     const std::string strDir = dir / "comments";
     fs::create_directory(strDir);
     ::chmod(strDir.c_str(), 0777);
@@ -149,12 +154,12 @@ TEST(CommentPermissionTest, FilesTheUserMayNotReadOrWriteAreNeverReplaced)
     ::chmod((strDir + "/Unreadable.ctc").c_str(), 0200);
     ::chmod((strDir + "/Locked.ctc").c_str(), 0644);  // root's, read-only for others
 
-    const bool bRan = RunAsOrdinaryUser([&strDir] {
+    const bool bRan = RunAsOrdinaryUserIn(strDir, [] {
         std::string strText = "untouched";
         // It shows as an empty box, and the box is not written back over it.
-        return !ReadCommentFile(strDir, "Unreadable", strText) && strText == "untouched" &&
-               !WriteCommentFile(strDir, "Unreadable", "") && !WriteCommentFile(strDir, "Unreadable", "new") &&
-               !WriteCommentFile(strDir, "Locked", "new") && WriteCommentFile(strDir, "Fresh", "new");
+        return !ReadCommentFile(".", "Unreadable", strText) && strText == "untouched" &&
+               !WriteCommentFile(".", "Unreadable", "") && !WriteCommentFile(".", "Unreadable", "new") &&
+               !WriteCommentFile(".", "Locked", "new") && WriteCommentFile(".", "Fresh", "new");
     });
     if (!bRan) {
         GTEST_SKIP() << "cannot become an ordinary user here";

@@ -16,8 +16,10 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
+#include <string>
 #include <thread>
 
 namespace {
@@ -152,7 +154,14 @@ TEST_F(SaveFaultTest, KilledWhileSavingLeavesTheOldOrTheNewArchiveWhole)
 
     // Kill moments spread over the whole save and a little past it, until at
     // least 50 kills have hit a helper that was still saving.
-    std::mt19937 random(std::random_device{}());
+    // The kill moments come from a seed of their own, printed so that a run
+    // that failed can be repeated with CINETROVE_KILL_SEED=SEED.
+    const char* pszSeed = std::getenv("CINETROVE_KILL_SEED");
+    const unsigned nSeed =
+        pszSeed != nullptr ? static_cast<unsigned>(std::strtoul(pszSeed, nullptr, 10)) : std::random_device{}();
+    std::printf("kill moments from seed %u (CINETROVE_KILL_SEED=%u repeats them)\n", nSeed, nSeed);
+    SCOPED_TRACE("kill moments from seed " + std::to_string(nSeed));
+    std::mt19937 random(nSeed);
     std::uniform_int_distribution<long long> moment(
         0, std::chrono::duration_cast<std::chrono::microseconds>(whole).count() * 5 / 4);
     int nKilled = 0;    // the helper was still running

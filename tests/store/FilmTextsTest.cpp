@@ -14,8 +14,17 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <type_traits>
 
 namespace {
+
+// A film's text members read as texts, but take no text from outside the
+// film: assigned another film's text, a member would read a block its film
+// does not hold.
+using FilmField = decltype(CFilm::m_strTitle);
+static_assert(!std::is_assignable_v<FilmField&, const FilmField&>);
+static_assert(!std::is_assignable_v<FilmField&, FilmText>);
+static_assert(std::is_convertible_v<const FilmField&, const FilmText&>);
 
 TEST(FilmTexts, EveryLengthAndByteReadsBack)
 {

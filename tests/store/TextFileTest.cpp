@@ -42,13 +42,16 @@ TEST(TextFileTest, ReadingFoldsCrLfAndKeepsLoneCr)
     EXPECT_EQ(Lines(strFile), (std::vector<std::string>{"a", "b\rc\r", "d", std::string("\r\0e", 3)}));
 }
 
-// The reader works through a buffer of 64 KiB; a CR LF split across two
-// fills must still fold, and a line longer than the buffer comes whole.
+// The reader fills its buffer kBufferSize bytes at a time: a CR LF split
+// across two fills (the CR last in the first) must still fold, and a line
+// longer than the buffer comes whole, also when its CR LF is split across
+// the second and the third fill.
 TEST(TextFileTest, CrLfAcrossBufferBoundaryAndVeryLongLines)
 {
     const TempDir dir;
     const std::string strFile = dir / "t.txt";
-    for (const std::size_t nCrAt : {std::size_t{65535}, std::size_t{65536}, std::size_t{131071}}) {
+    constexpr std::size_t kFill = TextFileReader::kBufferSize;
+    for (const std::size_t nCrAt : {kFill - 1, kFill, 2 * kFill - 1}) {
         std::string bytes(nCrAt, 'x');
         bytes += "\r\nnext\r";
         WriteBytes(strFile, bytes);
