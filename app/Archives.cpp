@@ -10,7 +10,7 @@ bool CCatalogDlg::SaveArchives()
     return m_catalogue.SaveArchives([this](const std::string& strPath) {
         // Paths are the system's UTF-8; the message is code-page text.
         const std::string strQuestion =
-            "Fisierul " + Utf8ToAnsi(strPath) + " nu a fost citit complet sau a fost schimbat. Il inlocuiti?";
+            "Fisierul " + PathToAnsi(strPath) + " nu a fost citit complet sau a fost schimbat. Il inlocuiti?";
         return MessageBox(strQuestion, nullptr, MB_YESNO) == IDYES;
     });
 }

@@ -69,7 +69,7 @@ void BM_ImportImdbIntoEmptyCatalogue(benchmark::State& state)
         Catalogue catalogue;
         OpenCatalogueFolder(catalogue, folder->Path().string(), false);
         ImportPlan plan(catalogue, TextToRating("Bun"));
-        for (const IncomingFilm& film : ReadImdbExport(csv, "ratings.csv")) plan.Add(film);
+        for (const IncomingFilm& film : ReadImdbExport(csv, "ratings.csv").films) plan.Add(film);
         if (!plan.Commit().empty()) state.SkipWithError("the import could not be written");
         nAdded = plan.Summary().nSeenAdded;
     }

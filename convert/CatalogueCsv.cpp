@@ -6,6 +6,8 @@
 #include "InputRefused.h"
 #include "ListRule.h"
 #include "Rating.h"
+#include "TextEncoding.h"
+#include "TextTools.h"
 
 #include <charconv>
 
@@ -58,11 +60,20 @@ std::string WriteCatalogueCsv(const Catalogue& catalogue)
     return out;
 }
 
-std::vector<IncomingFilm> ReadCatalogueCsv(std::string_view text, const std::string& strFile)
+IncomingRows ReadCatalogueCsv(std::string_view bytes, const std::string& strFile)
 {
-    const CsvTable table(text, strFile);
+    IncomingRows rows;
+    // A spreadsheet on Romanian Windows saves CSV in the catalogue's own
+    // code page, with ';' between fields.
+    std::string strConverted;
+    if (!IsValidUtf8(bytes)) {
+        strConverted = AnsiToUtf8(bytes);
+        bytes = strConverted;
+        rows.notes.push_back(strFile + ": not valid UTF-8, read as Windows-1250");
+    }
+    const CsvTable table(bytes, strFile, CsvDelimiterOf(bytes.starts_with(kUtf8Bom) ? bytes.substr(3) : bytes));
     table.RequireColumns({kListHeading, Heading(FilmField::OriginalTitle)});
-    std::vector<IncomingFilm> films;
+    std::vector<IncomingFilm>& films = rows.films;
     for (const CsvRecord& record : table.Records()) {
         const auto refuse = [&](const std::string& strWhy) { throw InputRefused(strFile, record.nLine, strWhy); };
         IncomingFilm film;
@@ -83,7 +94,8 @@ std::vector<IncomingFilm> ReadCatalogueCsv(std::string_view text, const std::str
         film.strYear = table.Field(record, Heading(FilmField::Year));
         film.strDirector = table.Field(record, Heading(FilmField::Director));
         film.strCast = table.Field(record, Heading(FilmField::Cast));
-        film.strComment = table.Field(record, kCommentHeading);
+        // A spreadsheet ends the lines of a cell with a bare LF.
+        film.strComment = WithCrLfBreaks(table.Field(record, kCommentHeading));
 
         const std::string& strWord = table.Field(record, Heading(FilmField::Rating));
         if (!strWord.empty()) {
@@ -122,5 +134,5 @@ std::vector<IncomingFilm> ReadCatalogueCsv(std::string_view text, const std::str
         }
         films.push_back(std::move(film));
     }
-    return films;
+    return rows;
 }

@@ -1,38 +1,71 @@
 #include "Commands.h"
 
 #include "ArchiveCheck.h"
+#include "ArchiveText.h"
 #include "CatalogueCsv.h"
 #include "CatalogueFolder.h"
+#include "CatalogueReplace.h"
 #include "CatalogueStats.h"
 #include "CodePage.h"
+#include "FilmIds.h"
 #include "ImdbImport.h"
 #include "ImportPlan.h"
+#include "ImportSummary.h"
 #include "InputRefused.h"
 #include "LetterboxdExport.h"
 #include "LetterboxdImport.h"
 #include "Rating.h"
 #include "TellicoExport.h"
+#include "TellicoImport.h"
 #include "TextTools.h"
 
 #include "FolderLock.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
 namespace {
 
-std::vector<IncomingFilm> ReadInput(const ImportOptions& options)
+IncomingRows ReadInput(const ImportOptions& options)
 {
     switch (options.source) {
     case ImportSource::Imdb:
-        return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput);
+        return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput, options.bAllTypes);
     case ImportSource::Letterboxd:
         return ReadLetterboxdExport(LoadLetterboxdFiles(options.strInput), options.strInput);
     case ImportSource::Csv:
         return ReadCatalogueCsv(ReadWholeFile(options.strInput), options.strInput);
+    case ImportSource::Tellico:
+        return ReadTellicoFile(options.strInput, options.strList == "tosee" ? TargetList::ToSee : TargetList::Seen);
     }
     return {};
+}
+
+// Lines longer than the original platform's archive reader takes: it reads
+// the first 253 characters and the rest as the next line, so the archive
+// reads whole here but not there. A warning, not a fault.
+void WarnOfLongLines(const std::string& strPath)
+{
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(strPath);
+    } catch (const InputRefused&) {
+        return;  // the check has said why already
+    }
+    int nLine = 0;
+    for (std::size_t nStart = 0; nStart < bytes.size();) {
+        const std::size_t nEnd = std::min(bytes.find('\n', nStart), bytes.size());
+        std::size_t nLength = nEnd - nStart;
+        if (nLength > 0 && bytes[nEnd - 1] == '\r') --nLength;
+        ++nLine;
+        if (nLength > kMaxArchiveLine) {
+            std::cout << strPath << ", line " << nLine << ": warning: " << nLength << " characters, more than the "
+                      << kMaxArchiveLine << " the archive's reader on the original platform takes\n";
+        }
+        nStart = nEnd + 1;
+    }
 }
 
 // Says whether the archive at strPath reads whole, or the line of its first
@@ -40,6 +73,9 @@ std::vector<IncomingFilm> ReadInput(const ImportOptions& options)
 bool CheckOneArchive(const std::string& strPath)
 {
     const ArchiveFault fault = CheckArchive(strPath);
+    if (fault.bOpened) {
+        WarnOfLongLines(strPath);
+    }
     if (fault.bWhole) {
         std::cout << strPath << ": whole, " << fault.nFilms << " films\n";
         return true;
@@ -52,6 +88,20 @@ bool CheckOneArchive(const std::string& strPath)
               << (fault.strFound.empty() ? "the end of the file" : "\"" + AnsiToUtf8(fault.strFound) + "\"") << " ("
               << fault.nFilms << " films read whole before it)\n";
     return false;
+}
+
+// Writes a Letterboxd CSV, in parts of at most 1 MB when it is larger.
+bool WriteLetterboxdFiles(const std::string& strPath, const std::string& csv, int nFilms)
+{
+    const std::vector<std::string> parts = SplitCsv(csv, kLetterboxdFileLimit);
+    const std::vector<std::string> names = PartNames(strPath, parts.size());
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (!WriteWholeFile(names[i], parts[i])) return false;
+    }
+    std::cout << nFilms << " films written to " << names.front();
+    if (names.size() > 1) std::cout << " ... " << names.back() << " (" << names.size() << " files of at most 1 MB)";
+    std::cout << "\n";
+    return true;
 }
 
 // True when strOutput names one of the catalogue's archives or lies in one of
@@ -88,7 +138,7 @@ int ReportFailures(const std::vector<std::string>& failed)
 int RunImport(const ImportOptions& options)
 {
     try {
-        const std::vector<IncomingFilm> films = ReadInput(options);
+        const IncomingRows rows = ReadInput(options);
         // Other writers of the folder wait from this read to the last write.
         if (!options.bDryRun) {
             std::error_code ec;
@@ -97,8 +147,24 @@ int RunImport(const ImportOptions& options)
         const FolderLock lock(options.strDir + "/filme.cta");
         Catalogue catalogue;
         OpenCatalogueFolder(catalogue, options.strDir, false);
+        if (options.bReplace) {
+            for (const std::string& strNote : rows.notes) std::cout << strNote << "\n";
+            CatalogueReplace replace(catalogue, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
+            replace.Plan(rows.films);
+            const int nStatus = options.bDryRun ? 0 : ReportFailures(replace.Commit());
+            replace.PrintSummary(std::cout, options.bDryRun);
+            return nStatus;
+        }
         ImportPlan plan(catalogue, TextToRating(Utf8ToAnsi(options.strUnratedWord)));
-        for (const IncomingFilm& film : films) {
+        ImportSummary& summary = plan.Summary();
+        summary.notes = rows.notes;
+        for (const IncomingRows::Row& row : rows.leftOut) {
+            summary.leftOut.push_back({row.strTitle, row.strSource, row.strWhy});
+        }
+        for (const IncomingRows::Row& row : rows.unknownTypes) {
+            summary.unknownTypes.push_back({row.strTitle, row.strSource, row.strWhy});
+        }
+        for (const IncomingFilm& film : rows.films) {
             plan.Add(film);
         }
         plan.Finish();
@@ -117,13 +183,16 @@ int RunImport(const ImportOptions& options)
     }
 }
 
-int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir)
+int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir,
+              const std::string& strWatchlist)
 {
     try {
         Catalogue catalogue;
         OpenCatalogueFolder(catalogue, strDir, true);
-        if (IsInsideCatalogue(catalogue, strOutput)) {
-            throw InputRefused(strOutput, 0, "is a file of the catalogue itself; export to a file outside it");
+        for (const std::string& strPath : {strOutput, strWatchlist}) {
+            if (!strPath.empty() && IsInsideCatalogue(catalogue, strPath)) {
+                throw InputRefused(strPath, 0, "is a file of the catalogue itself; export to a file outside it");
+            }
         }
         bool bWritten = false;
         int nFilms = catalogue.m_nSeenCount + catalogue.m_nToSeeCount;
@@ -131,10 +200,17 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
         case ExportFormat::Csv:
             bWritten = WriteWholeFile(strOutput, WriteCatalogueCsv(catalogue));
             break;
-        case ExportFormat::Letterboxd:
-            bWritten = WriteWholeFile(strOutput, WriteLetterboxdCsv(catalogue));
-            nFilms = catalogue.m_nSeenCount;
-            break;
+        case ExportFormat::Letterboxd: {
+            FilmIds ids;
+            ids.Load(strDir);
+            bWritten = WriteLetterboxdFiles(strOutput, WriteLetterboxdCsv(catalogue, ids), catalogue.m_nSeenCount);
+            if (bWritten && !strWatchlist.empty()) {
+                bWritten = WriteLetterboxdFiles(strWatchlist, WriteLetterboxdWatchlist(catalogue, ids),
+                                                catalogue.m_nToSeeCount);
+                if (!bWritten) return ReportFailures({strWatchlist + ": cannot be written"});
+            }
+            return bWritten ? 0 : ReportFailures({strOutput + ": cannot be written"});
+        }
         case ExportFormat::Tellico:
             bWritten = WriteTellicoFile(strOutput, catalogue);
             break;

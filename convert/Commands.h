@@ -6,19 +6,24 @@
 // success, 1 when the input is refused or a file fails. Reports go to
 // standard output, refusals and failures to standard error.
 
-enum class ImportSource { Imdb, Letterboxd, Csv };
+enum class ImportSource { Imdb, Letterboxd, Csv, Tellico };
 
 struct ImportOptions {
     ImportSource source = ImportSource::Imdb;
     std::string strInput;
     std::string strDir = "./data";
     bool bDryRun = false;
+    bool bReplace = false;               // import csv: the lists become exactly the file's rows
+    bool bAllTypes = false;              // IMDb: series, episodes, games... as well
+    std::string strList = "seen";        // Tellico: the list of entries that name none, "seen" or "tosee"
     std::string strUnratedWord = "Bun";  // UTF-8, one of the six words of a seen film
 };
 
 enum class ExportFormat { Csv, Letterboxd, Tellico };
 
 int RunImport(const ImportOptions& options);
-int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir);
+// strWatchlist: for Letterboxd, where the to-see list goes (none when empty).
+int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir,
+              const std::string& strWatchlist = {});
 int RunCheck(const std::string& strDir);
 int RunStats(const std::string& strDir, bool bCsv);

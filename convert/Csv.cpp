@@ -42,9 +42,18 @@ void CheckFieldSize(std::size_t nBytes, const CsvLimits& limits, const std::stri
     }
 }
 
+std::string Lowered(std::string s)
+{
+    for (char& c : s) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return s;
+}
+
 }  // namespace
 
-std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile, const CsvLimits& limits)
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile, char cDelimiter,
+                                const CsvLimits& limits)
 {
     if (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
@@ -85,11 +94,12 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
                     break;
                 }
                 CountLines(field, nLine);
-                if (pos < text.size() && text[pos] != ',' && !IsLineEnd(text[pos])) {
+                if (pos < text.size() && text[pos] != cDelimiter && !IsLineEnd(text[pos])) {
                     throw InputRefused(strFile, nLine, "a character after the closing quote of a field");
                 }
             } else {
-                const std::size_t nEnd = text.find_first_of(",\r\n", pos);
+                const char stops[] = {cDelimiter, '\r', '\n', '\0'};
+                const std::size_t nEnd = text.find_first_of(stops, pos);
                 const std::size_t nStop = nEnd == std::string_view::npos ? text.size() : nEnd;
                 CheckFieldSize(nStop - pos, limits, strFile, nLine);
                 field.assign(text.substr(pos, nStop - pos));
@@ -99,7 +109,7 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
             if (pos - nRecordStart > limits.nMaxRecordBytes) {
                 throw InputRefused(strFile, record.nLine, "a line larger than " + SizeText(limits.nMaxRecordBytes));
             }
-            if (pos < text.size() && text[pos] == ',') {
+            if (pos < text.size() && text[pos] == cDelimiter) {
                 ++pos;
                 continue;
             }
@@ -113,21 +123,50 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFil
     return records;
 }
 
-CsvTable::CsvTable(std::string_view text, std::string strFile, const CsvLimits& limits) : m_strFile(std::move(strFile))
+char CsvDelimiterOf(std::string_view text)
 {
-    m_records = ParseCsv(text, m_strFile, limits);
+    bool bQuoted = false;
+    bool bSemicolon = false;
+    for (const char c : text) {
+        if (c == '"') {
+            bQuoted = !bQuoted;
+        } else if (!bQuoted && (c == '\r' || c == '\n')) {
+            break;
+        } else if (!bQuoted && c == ',') {
+            return ',';
+        } else if (!bQuoted && c == ';') {
+            bSemicolon = true;
+        }
+    }
+    return bSemicolon ? ';' : ',';
+}
+
+CsvTable::CsvTable(std::string_view text, std::string strFile, char cDelimiter, const CsvLimits& limits)
+    : m_strFile(std::move(strFile))
+{
+    m_records = ParseCsv(text, m_strFile, cDelimiter, limits);
     if (m_records.empty()) {
         throw InputRefused(m_strFile, 1, "no header line");
     }
     m_nHeaderLine = m_records.front().nLine;
     const std::vector<std::string>& header = m_records.front().fields;
     for (std::size_t i = 0; i < header.size(); ++i) {
-        m_columns.emplace(Trimmed(header[i]), i);  // the first of two equal names wins
+        m_columns.emplace(Lowered(Trimmed(header[i])), i);  // the first of two equal names wins
     }
     m_records.erase(m_records.begin());
 }
 
-bool CsvTable::HasColumn(const std::string& strName) const { return m_columns.contains(strName); }
+bool CsvTable::HasColumn(const std::string& strName) const { return m_columns.contains(Lowered(strName)); }
+
+std::string CsvTable::ColumnOf(const std::vector<std::string>& names) const
+{
+    for (const std::string& strName : names) {
+        if (HasColumn(strName)) {
+            return strName;
+        }
+    }
+    return names.front();
+}
 
 void CsvTable::RequireColumns(const std::vector<std::string>& names) const
 {
@@ -141,7 +180,7 @@ void CsvTable::RequireColumns(const std::vector<std::string>& names) const
 const std::string& CsvTable::Field(const CsvRecord& record, const std::string& strName) const
 {
     static const std::string kEmpty;
-    const auto it = m_columns.find(strName);
+    const auto it = m_columns.find(Lowered(strName));
     if (it == m_columns.end() || it->second >= record.fields.size()) {
         return kEmpty;
     }

@@ -31,17 +31,27 @@ struct CsvLimits {
 // Splits `text` into records; empty lines between records are skipped.
 // Throws InputRefused naming strFile and the line of a quoted field that
 // never closes, of a character after a closing quote, or of a field or a
-// record past `limits`.
-std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile, const CsvLimits& limits = {});
+// record past `limits`. A spreadsheet set to a language that writes decimal
+// commas separates fields with ';' instead, which cDelimiter names.
+std::vector<CsvRecord> ParseCsv(std::string_view text, const std::string& strFile, char cDelimiter = ',',
+                                const CsvLimits& limits = {});
+
+// ';' when the first line separates its names with semicolons and holds no
+// comma outside quotes, else ','.
+char CsvDelimiterOf(std::string_view text);
 
 // A parsed file whose first record names the columns, so that a column is
-// found by its name wherever it stands.
+// found by its name wherever it stands; names compare without regard to the
+// case of ASCII letters ("Title type" is "Title Type").
 class CsvTable {
 public:
     // Throws InputRefused when the file holds no header, or as ParseCsv.
-    CsvTable(std::string_view text, std::string strFile, const CsvLimits& limits = {});
+    CsvTable(std::string_view text, std::string strFile, char cDelimiter = ',', const CsvLimits& limits = {});
 
     bool HasColumn(const std::string& strName) const;
+    // The first of the names that the header holds, else the first name:
+    // the same column under the names of different layouts.
+    std::string ColumnOf(const std::vector<std::string>& names) const;
     // Throws InputRefused naming the file and the header line when a column
     // is missing.
     void RequireColumns(const std::vector<std::string>& names) const;

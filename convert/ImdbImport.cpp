@@ -3,13 +3,22 @@
 #include "Csv.h"
 #include "InputRefused.h"
 #include "RatingScale.h"
+#include "TextEncoding.h"
 #include "TextTools.h"
+#include "TitleType.h"
 
-std::vector<IncomingFilm> ReadImdbExport(std::string_view text, const std::string& strFile)
+IncomingRows ReadImdbExport(std::string_view bytes, const std::string& strFile, bool bAllTypes)
 {
-    const CsvTable table(text, strFile);
+    IncomingRows rows;
+    std::string strConverted;
+    if (!IsValidUtf8(bytes)) {
+        strConverted = Windows1252ToUtf8(bytes);
+        bytes = strConverted;
+        rows.notes.push_back(strFile + ": not valid UTF-8, read as Windows-1252");
+    }
+    const CsvTable table(bytes, strFile);
     table.RequireColumns({"Title"});
-    std::vector<IncomingFilm> films;
+    const std::string strRatingColumn = table.ColumnOf({"Your Rating", "You rated"});
     for (const CsvRecord& record : table.Records()) {
         IncomingFilm film;
         film.strFile = strFile;
@@ -19,20 +28,41 @@ std::vector<IncomingFilm> ReadImdbExport(std::string_view text, const std::strin
         film.strOriginalTitle = strOriginal.empty() ? film.strTitle : strOriginal;
         film.strYear = TrimBlanks(table.Field(record, "Year"));
         film.strDirector = TrimBlanks(table.Field(record, "Directors"));
-        const std::string strRating = TrimBlanks(table.Field(record, "Your Rating"));
+        film.strImdbId = TrimBlanks(table.Field(record, "Const"));
+        film.strDateRated = TrimBlanks(table.Field(record, "Date Rated"));
+
+        const std::string strType = TrimBlanks(table.Field(record, "Title Type"));
+        const std::string strSource = strFile + ", line " + std::to_string(record.nLine);
+        switch (KindOfTitleType(strType)) {
+        case TitleKind::Film:
+            break;
+        case TitleKind::NotFilm:
+            if (!bAllTypes) {
+                rows.leftOut.push_back({film.strOriginalTitle, strSource, strType});
+                continue;
+            }
+            break;
+        case TitleKind::Unknown:
+            rows.unknownTypes.push_back({film.strOriginalTitle, strSource, strType});
+            break;
+        }
+
+        const std::string strRating = TrimBlanks(table.Field(record, strRatingColumn));
         if (strRating.empty()) {
             film.list = TargetList::ToSee;
         } else {
             const std::optional<int> points = ParseTenPoints(strRating);
             if (!points) {
-                throw InputRefused(strFile, record.nLine,
-                                   "\"Your Rating\" is \"" + strRating + "\", not a whole number from 1 to 10");
+                throw InputRefused(
+                    strFile, record.nLine,
+                    "\"" + strRatingColumn + "\" is \"" + strRating + "\", not a whole number from 1 to 10");
             }
             film.list = TargetList::Seen;
             film.rating = RatingFromTenPoints(*points);
+            film.sitePoints = points;
             film.nViewings = 1;
         }
-        films.push_back(std::move(film));
+        rows.films.push_back(std::move(film));
     }
-    return films;
+    return rows;
 }

@@ -1,5 +1,6 @@
 #include "ImportPlan.h"
 
+#include "ArchiveText.h"
 #include "CatalogueFolder.h"
 #include "CodePage.h"
 #include "CommentFile.h"
@@ -7,7 +8,9 @@
 #include "InputRefused.h"
 #include "ListRule.h"
 #include "Rating.h"
+#include "RatingScale.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -21,12 +24,33 @@ std::string WithoutLeadingSpace(const std::string& s)
     return nFirst == std::string::npos ? std::string() : s.substr(nFirst);
 }
 
+bool YearsMatch(std::string_view a, std::string_view b) { return a.empty() || b.empty() || a == b; }
+
+// The side file lives beside the archives.
+std::string FolderOf(const Catalogue& catalogue)
+{
+    const std::filesystem::path folder = std::filesystem::path(catalogue.ArchivePath(kSeenList)).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
 }  // namespace
 
 ImportPlan::ImportPlan(Catalogue& catalogue, int nUnratedRating)
     : m_catalogue(catalogue), m_nUnratedRating(nUnratedRating)
 {
     m_summary.strUnratedWord = RatingToText(nUnratedRating);
+    m_ids.Load(FolderOf(m_catalogue));
+    if (!m_ids.Problem().empty()) {
+        m_summary.notes.push_back(m_ids.Problem());
+    }
+    for (const CFilmNode* p = m_catalogue.m_pSeenList; p != nullptr; p = p->m_pNext) {
+        m_seenIndex.emplace(std::string(p->m_pFilm->m_strOriginalTitle),
+                            Known{std::string(p->m_pFilm->m_strYear), p->m_pFilm->m_nRating});
+    }
+    for (const CFilmNode* p = m_catalogue.m_pToSeeList; p != nullptr; p = p->m_pNext) {
+        m_toSeeIndex.emplace(std::string(p->m_pFilm->m_strOriginalTitle),
+                             Known{std::string(p->m_pFilm->m_strYear), p->m_pFilm->m_nRating});
+    }
     m_catalogue.BeginBatch();
 }
 
@@ -37,6 +61,52 @@ void ImportPlan::Finish()
     if (!m_bFinished) {
         m_catalogue.EndBatch();
         m_bFinished = true;
+    }
+}
+
+const ImportPlan::Known* ImportPlan::FindSame(bool bSeen, const std::string& strKey, const std::string& strYear,
+                                              const std::vector<std::string>& ids) const
+{
+    const auto [first, last] = Index(bSeen).equal_range(strKey);
+    for (auto it = first; it != last; ++it) {
+        if (!YearsMatch(it->second.strYear, strYear)) continue;
+        const FilmIds::Row* pRow = m_ids.Find(bSeen, AnsiToUtf8(strKey), AnsiToUtf8(it->second.strYear));
+        if (pRow == nullptr || !IdsDisagree(pRow->ids, ids)) return &it->second;
+    }
+    return nullptr;
+}
+
+const ImportPlan::Known* ImportPlan::FindExact(bool bSeen, const std::string& strKey, const std::string& strYear) const
+{
+    const auto [first, last] = Index(bSeen).equal_range(strKey);
+    for (auto it = first; it != last; ++it) {
+        if (it->second.strYear == strYear) return &it->second;
+    }
+    return nullptr;
+}
+
+// Keeps what the site said of the film in the side file: its ids, and its
+// rating as the site gave it (none for a seen film imported without one).
+void ImportPlan::Remember(bool bSeen, const std::string& strKey, const Known& known, const IncomingFilm& incoming,
+                          bool bAdded)
+{
+    FilmIds::Row row;
+    row.bSeen = bSeen;
+    row.strTitle = AnsiToUtf8(strKey);
+    row.strYear = AnsiToUtf8(known.strYear);
+    row.ids = IdsOf(incoming);
+    row.points = incoming.sitePoints;
+    row.strDateRated = incoming.strDateRated;
+    row.strWatchedDate = incoming.strWatchedDate;
+    const bool bKnown = m_ids.Find(bSeen, row.strTitle, row.strYear) != nullptr;
+    if (!bAdded && !bKnown && !row.points) {
+        // A film of the catalogue that the site has no rating for: its word
+        // is the user's own, so the side file gives back that word's points.
+        row.points = TenPointsFromRating(known.nRating);
+    }
+    const bool bImportedUnrated = bAdded && bSeen && !incoming.rating;
+    if (!row.ids.empty() || row.points || bImportedUnrated || bKnown) {
+        m_ids.Record(row);
     }
 }
 
@@ -55,7 +125,10 @@ void ImportPlan::Add(const IncomingFilm& film)
         }
     }
     const std::string strSource = film.strFile + ", line " + std::to_string(film.nLine);
-    const std::string strKey = Utf8ToAnsi(strFrom);
+    IncomingFilm trimmed = film;
+    trimmed.strOriginalTitle = strFrom;
+    ArchiveTexts texts = ToArchiveTexts(trimmed);
+    const std::string strKey = texts.strOriginalTitle;
     // The comment file is named after the title: a title that would climb
     // out of the comment folder (or hold a NUL) is refused before anything
     // is written, not after the archives.
@@ -65,28 +138,49 @@ void ImportPlan::Add(const IncomingFilm& film)
     }
     const std::string strShown = AnsiToUtf8(strKey);
     const int nList = film.list == TargetList::Seen ? kSeenList : kToSeeList;
+    const std::vector<std::string> ids = IdsOf(film);
 
-    if (m_catalogue.Contains(kSeenList, strKey)) {
+    // The same film: by an id the side file knows, else by title and year.
+    const Known* pInSeen = nullptr;
+    const Known* pInToSee = nullptr;
+    std::string strMatchedTitle = strKey;
+    if (const FilmIds::Row* pRow = m_ids.FindById(ids)) {
+        const std::string strKnownTitle = Utf8ToAnsi(pRow->strTitle);
+        const Known* pKnown = FindExact(pRow->bSeen, strKnownTitle, Utf8ToAnsi(pRow->strYear));
+        if (pKnown != nullptr) {
+            (pRow->bSeen ? pInSeen : pInToSee) = pKnown;
+            strMatchedTitle = strKnownTitle;
+        }
+    }
+    if (pInSeen == nullptr && pInToSee == nullptr) {
+        pInSeen = FindSame(true, strKey, texts.strYear, ids);
+        pInToSee = pInSeen == nullptr ? FindSame(false, strKey, texts.strYear, ids) : nullptr;
+    }
+    if (pInSeen != nullptr) {
+        Remember(true, strMatchedTitle, *pInSeen, film, false);
         m_summary.skipped.push_back({strShown, strSource, "already in the seen list"});
-        CompleteMove(strKey);
+        CompleteMove(strMatchedTitle);
         return;
     }
-    const bool bInToSee = m_catalogue.Contains(kToSeeList, strKey);
-    if (nList == kToSeeList && bInToSee) {
+    if (nList == kToSeeList && pInToSee != nullptr) {
+        Remember(false, strMatchedTitle, *pInToSee, film, false);
         m_summary.skipped.push_back({strShown, strSource, "already in the to-see list"});
         return;
     }
     if (strShown != strFrom) {
-        m_summary.converted.push_back({strFrom, strShown});
+        m_summary.converted.push_back({strFrom, strShown, texts.bOriginalFromTitle});
+    }
+    for (const std::string& strWhat : texts.shortened) {
+        m_summary.shortened.push_back({strShown, strWhat});
     }
 
     // The film is made to fit its list.
     FilmEntry entry{strKey,
-                    Utf8ToAnsi(film.strTitle),
-                    Utf8ToAnsi(film.strCountry),
-                    Utf8ToAnsi(film.strYear),
-                    Utf8ToAnsi(film.strDirector),
-                    Utf8ToAnsi(film.strCast),
+                    std::move(texts.strTitle),
+                    std::move(texts.strCountry),
+                    texts.strYear,
+                    std::move(texts.strDirector),
+                    std::move(texts.strCast),
                     kToSeeRating,
                     0};
     if (nList == kSeenList) {
@@ -103,25 +197,52 @@ void ImportPlan::Add(const IncomingFilm& film)
     if (CheckListRule(nList, entry.nRating, entry.nViewings) != ListRuleFault::None) {
         throw InputRefused(film.strFile, film.nLine, "the film does not fit its list");
     }
-    const bool bMoved = m_catalogue.AddFilm(nList, std::move(entry));
+    // A film that moves leaves the to-see list as the film it was matched
+    // with. The store takes the first of that title, so where the to-see
+    // list holds several of it the film to see stays, rather than another.
+    std::string strLeavesToSee;
+    if (nList == kSeenList && pInToSee != nullptr) {
+        if (m_toSeeIndex.count(strMatchedTitle) == 1) {
+            strLeavesToSee = strMatchedTitle;
+        } else {
+            m_summary.skipped.push_back(
+                {AnsiToUtf8(strMatchedTitle), strSource, "seen now, left in the to-see list beside its namesakes"});
+        }
+    }
+    const Known added{entry.strYear, entry.nRating};
+    const bool bMoved = m_catalogue.AddFilm(nList, std::move(entry), strLeavesToSee);
     if (bMoved) {
         ++m_summary.nMoved;
+        const auto it = m_toSeeIndex.find(strLeavesToSee);
+        m_ids.Move(false, AnsiToUtf8(strLeavesToSee), AnsiToUtf8(it->second.strYear));
+        m_toSeeIndex.erase(it);
     }
+    Index(nList == kSeenList).emplace(strKey, added);
+    Remember(nList == kSeenList, strKey, added, film, true);
 
     // No note is lost: a comment file already in the list's folder (left
     // there by an earlier title) and, for a film that moves, its to-see
     // comment come first, the imported text after them, each after an
     // empty line. A film that brings no comment and moves none gets no file:
-    // no file and an empty one show the same.
-    // A to-see comment that cannot be read stays where it is.
+    // no file and an empty one show the same. A to-see comment that cannot
+    // be read stays where it is. Films of one title share its comment file:
+    // a second one of this import adds its text to the write planned for
+    // the first.
     const std::string strImported = Utf8ToAnsi(film.strComment);
     std::string strMovedText;
-    const bool bMovedRead = bMoved && m_catalogue.LoadComment(strKey, kToSeeList, strMovedText);
+    const bool bMovedRead = bMoved && m_catalogue.LoadComment(strLeavesToSee, kToSeeList, strMovedText);
     if (strImported.empty() && strMovedText.empty() && !bMovedRead) {
         return;
     }
+    const auto planned = std::find_if(m_comments.begin(), m_comments.end(), [&](const CommentWrite& c) {
+        return c.bSeen == (nList == kSeenList) && c.strTitle == strKey;
+    });
     std::string strText;
-    m_catalogue.LoadComment(strKey, nList, strText);
+    if (planned != m_comments.end()) {
+        strText = planned->strText;
+    } else {
+        m_catalogue.LoadComment(strKey, nList, strText);
+    }
     // A text the comment holds already is not added again: an import run
     // again after a kill finds its own texts there.
     const auto append = [&strText](const std::string& strMore) {
@@ -131,7 +252,13 @@ void ImportPlan::Add(const IncomingFilm& film)
     };
     append(strMovedText);
     append(strImported);
-    m_comments.push_back({nList == kSeenList, strKey, std::move(strText), bMovedRead});
+    const std::string strToSeeTitle = bMovedRead ? strLeavesToSee : std::string();
+    if (planned == m_comments.end()) {
+        m_comments.push_back({nList == kSeenList, strKey, std::move(strText), strToSeeTitle});
+    } else {
+        planned->strText = std::move(strText);
+        if (planned->strToSeeTitle.empty()) planned->strToSeeTitle = strToSeeTitle;
+    }
 }
 
 void ImportPlan::CompleteMove(const std::string& strKey)
@@ -139,14 +266,14 @@ void ImportPlan::CompleteMove(const std::string& strKey)
     // A film already seen whose to-see comment is still there, its text in
     // the seen comment, and no film of its title to see: a move that a kill
     // cut short after the archives were written. Its old comment goes now.
-    if (m_catalogue.Contains(kToSeeList, strKey)) {
+    if (m_toSeeIndex.contains(strKey)) {
         return;
     }
     std::string strToSee;
     std::string strSeen;
     if (m_catalogue.LoadComment(strKey, kToSeeList, strToSee) && !strToSee.empty() &&
         m_catalogue.LoadComment(strKey, kSeenList, strSeen) && strSeen.find(strToSee) != std::string::npos) {
-        m_comments.push_back({true, strKey, std::string(), true});
+        m_comments.push_back({true, strKey, std::string(), strKey});
     }
 }
 
@@ -190,11 +317,15 @@ std::vector<std::string> ImportPlan::Commit()
     // The old comments go with the save that writes the to-see archive
     // without their films; a save that fails leaves them.
     for (const CommentWrite* pComment : written) {
-        if (pComment->bRemoveToSee) {
-            m_catalogue.RemoveToSeeCommentOnSave(pComment->strTitle);
+        if (!pComment->strToSeeTitle.empty()) {
+            m_catalogue.RemoveToSeeCommentOnSave(pComment->strToSeeTitle);
         }
     }
     const std::vector<std::string> archives = SaveCatalogueFolder(m_catalogue);
     failed.insert(failed.end(), archives.begin(), archives.end());
+    // The side file last: it names films the archives now hold.
+    if (archives.empty() && m_ids.Changed() && !m_ids.Save(FolderOf(m_catalogue))) {
+        failed.push_back(FolderOf(m_catalogue) + "/" + FilmIds::kFileName + ": cannot be written");
+    }
     return failed;
 }

@@ -1,20 +1,27 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "FilmIds.h"
 #include "ImportSummary.h"
 #include "IncomingFilm.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
 // Applies imported films to a loaded catalogue by the catalogue's rules:
-// texts into the code page, every film made to fit its list (a film to see
-// is rated "De vazut" with no viewing, a seen film without a rating takes the
-// unrated word and at least one viewing), a film whose original title is
-// already in the list it would go to is skipped, a to-see film imported as
-// seen moves across with its comment. The films are added as one batch,
-// which Finish closes; the comment files are only planned, and written by
-// Commit.
+// texts into the code page (at most 253 characters a line), every film made
+// to fit its list (a film to see is rated "De vazut" with no viewing, a seen
+// film without a rating takes the unrated word and at least one viewing), a
+// film already in the list it would go to is skipped, a to-see film imported
+// as seen moves across with its comment.
+// A film is the same as one of a list when both carry an id the side file
+// ids.csv knows for it (looked for first, so a title the site changed since
+// still matches), or when the original titles are equal and so are the
+// years, an empty year matching any; films of one title and other years are
+// all taken, and so are two whose ids of one site differ.
+// The films are added as one batch, which Finish closes; the comment files
+// and the side file are only planned, and written by Commit.
 class ImportPlan {
 public:
     ImportPlan(Catalogue& catalogue, int nUnratedRating);
@@ -27,12 +34,15 @@ public:
     void Finish();
     const ImportSummary& Summary() const { return m_summary; }
     ImportSummary& Summary() { return m_summary; }
-    bool HasChanges() const { return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0 || !m_comments.empty(); }
+    bool HasChanges() const
+    {
+        return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0 || !m_comments.empty() || m_ids.Changed();
+    }
 
-    // Finishes, writes both archives through the store, then each planned
-    // comment file (the folders made as needed) and removes the to-see
-    // comments of the films that moved. Returns the files that could not be
-    // written, each with why.
+    // Finishes, writes each planned comment file (the folders made as
+    // needed), both archives through the store (which removes the to-see
+    // comments of the films that moved) and the side file. Returns the
+    // files that could not be written, each with why.
     std::vector<std::string> Commit();
 
 private:
@@ -41,14 +51,31 @@ private:
 
     struct CommentWrite {
         bool bSeen;
-        std::string strTitle;  // code page
-        std::string strText;   // code page; empty: nothing to write
-        bool bRemoveToSee;     // the film moved and its to-see comment was read: that file goes
+        std::string strTitle;       // code page
+        std::string strText;        // code page; empty: nothing to write
+        std::string strToSeeTitle;  // the film moved and its to-see comment was read: that file goes
     };
+    // A film of a list as the matching sees it, code page.
+    struct Known {
+        std::string strYear;
+        int nRating;
+    };
+    using TitleIndex = std::multimap<std::string, Known>;  // by original title
+
+    TitleIndex& Index(bool bSeen) { return bSeen ? m_seenIndex : m_toSeeIndex; }
+    const TitleIndex& Index(bool bSeen) const { return bSeen ? m_seenIndex : m_toSeeIndex; }
+    // The film of the list that is the same as one titled strKey of that year and those ids.
+    const Known* FindSame(bool bSeen, const std::string& strKey, const std::string& strYear,
+                          const std::vector<std::string>& ids) const;
+    const Known* FindExact(bool bSeen, const std::string& strKey, const std::string& strYear) const;
+    void Remember(bool bSeen, const std::string& strKey, const Known& known, const IncomingFilm& incoming, bool bAdded);
 
     Catalogue& m_catalogue;
     int m_nUnratedRating;
     bool m_bFinished = false;
     ImportSummary m_summary;
     std::vector<CommentWrite> m_comments;
+    FilmIds m_ids;
+    TitleIndex m_seenIndex;
+    TitleIndex m_toSeeIndex;
 };

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 enum class TargetList { Seen, ToSee };
 
@@ -20,4 +21,28 @@ struct IncomingFilm {
     std::optional<int> rating;  // a rating code; none for a seen film without a rating
     int nViewings = 0;
     std::string strComment;  // line breaks as the comment box has them, CR LF
+
+    // What the site knows of the film, for the side file of ids: its ids,
+    // the rating as it gave it (ten points) and the dates, ISO 8601.
+    std::string strImdbId;         // "tt0000000"
+    std::string strLetterboxdUri;  // the film's page, "https://boxd.it/..."
+    std::string strTmdbId;
+    std::optional<int> sitePoints;
+    std::string strDateRated;
+    std::string strWatchedDate;
+};
+
+// What a reader made of one export: the films, and what the summary says
+// about the rest.
+struct IncomingRows {
+    struct Row {
+        std::string strTitle;   // UTF-8
+        std::string strSource;  // file, line
+        std::string strWhy;
+    };
+
+    std::vector<IncomingFilm> films;
+    std::vector<Row> leftOut;        // rows that are no film (a series, a game, ...)
+    std::vector<Row> unknownTypes;   // taken as films, with a type no table knows
+    std::vector<std::string> notes;  // how a file was read, when not as UTF-8
 };

@@ -1,11 +1,13 @@
 #include "LetterboxdImport.h"
 
 #include "Csv.h"
+#include "HtmlText.h"
 #include "InputRefused.h"
 #include "RatingScale.h"
 #include "TextTools.h"
 #include "ZipFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -16,11 +18,20 @@ namespace {
 
 struct SeenFilm {
     IncomingFilm film;
-    std::optional<int> listedRating;  // from ratings.csv, which wins
-    std::optional<int> loggedRating;  // the last one of diary.csv or reviews.csv
+    std::optional<int> listedPoints;  // from ratings.csv, which wins
+    std::optional<int> loggedPoints;  // the last one of diary.csv or reviews.csv
     int nDiaryRows = 0;
+    std::string strFirstWatched;   // the earliest diary entry's date
+    bool bFirstIsRewatch = false;  // that entry says the film was seen before
     std::vector<std::string> reviews;
 };
+
+// The diary's date of a viewing: "Watched Date", else the day it was logged.
+std::string WatchedDate(const CsvTable& table, const CsvRecord& record)
+{
+    const std::string strWatched = TrimBlanks(table.Field(record, "Watched Date"));
+    return strWatched.empty() ? TrimBlanks(table.Field(record, "Date")) : strWatched;
+}
 
 using FilmKey = std::pair<std::string, std::string>;  // name, year
 
@@ -52,7 +63,8 @@ private:
     std::vector<SeenFilm> m_films;
 };
 
-std::optional<int> RowRating(const CsvTable& table, const CsvRecord& record)
+// The row's stars as ten points.
+std::optional<int> RowPoints(const CsvTable& table, const CsvRecord& record)
 {
     const std::string strStars = TrimBlanks(table.Field(record, "Rating"));
     if (strStars.empty()) {
@@ -63,7 +75,7 @@ std::optional<int> RowRating(const CsvTable& table, const CsvRecord& record)
         throw InputRefused(table.FileName(), record.nLine,
                            "\"Rating\" is \"" + strStars + "\", not stars from 0.5 to 5");
     }
-    return RatingFromTenPoints(*points);
+    return points;
 }
 
 const std::string* FindFile(const std::map<std::string, std::string>& files, const char* pName)
@@ -74,8 +86,7 @@ const std::string* FindFile(const std::map<std::string, std::string>& files, con
 
 }  // namespace
 
-std::vector<IncomingFilm> ReadLetterboxdExport(const std::map<std::string, std::string>& files,
-                                               const std::string& strSource)
+IncomingRows ReadLetterboxdExport(const std::map<std::string, std::string>& files, const std::string& strSource)
 {
     bool bAny = false;
     for (const char* pName : kLetterboxdFiles) {
@@ -96,20 +107,33 @@ std::vector<IncomingFilm> ReadLetterboxdExport(const std::map<std::string, std::
         const std::string strName = pName;
         const CsvTable table(*pBytes, strSource + "/" + strName);
         table.RequireColumns({"Name"});
+        const bool bFilmPages = strName == "watched.csv" || strName == "ratings.csv";
         for (const CsvRecord& record : table.Records()) {
             SeenFilm& film = seen.Find(table, record);
+            // The diary's and the reviews' addresses are those of the entries,
+            // not of the film.
+            if (bFilmPages && film.film.strLetterboxdUri.empty()) {
+                film.film.strLetterboxdUri = TrimBlanks(table.Field(record, "Letterboxd URI"));
+            }
             if (strName == "ratings.csv") {
-                film.listedRating = RowRating(table, record);
+                film.listedPoints = RowPoints(table, record);
+                film.film.strDateRated = TrimBlanks(table.Field(record, "Date"));
             } else if (strName == "diary.csv" || strName == "reviews.csv") {
-                if (const std::optional<int> rating = RowRating(table, record)) {
-                    film.loggedRating = rating;
+                if (const std::optional<int> points = RowPoints(table, record)) {
+                    film.loggedPoints = points;
                 }
             }
             if (strName == "diary.csv") {
                 ++film.nDiaryRows;
+                const std::string strDate = WatchedDate(table, record);
+                if (film.nDiaryRows == 1 || strDate < film.strFirstWatched) {
+                    film.strFirstWatched = strDate;
+                    film.bFirstIsRewatch = !TrimBlanks(table.Field(record, "Rewatch")).empty();
+                }
+                film.film.strWatchedDate = std::max(film.film.strWatchedDate, strDate);
             }
             if (strName == "reviews.csv") {
-                const std::string strReview = WithCrLfBreaks(table.Field(record, "Review"));
+                const std::string strReview = WithCrLfBreaks(TrimLineBreaks(HtmlToText(table.Field(record, "Review"))));
                 if (!strReview.empty()) {
                     film.reviews.push_back(strReview);
                 }
@@ -117,15 +141,20 @@ std::vector<IncomingFilm> ReadLetterboxdExport(const std::map<std::string, std::
         }
     }
 
-    std::vector<IncomingFilm> films;
+    IncomingRows rows;
     for (SeenFilm& s : seen.All()) {
         s.film.list = TargetList::Seen;
-        s.film.rating = s.listedRating ? s.listedRating : s.loggedRating;
-        s.film.nViewings = std::max(1, s.nDiaryRows);
+        s.film.sitePoints = s.listedPoints ? s.listedPoints : s.loggedPoints;
+        if (s.film.sitePoints) {
+            s.film.rating = RatingFromTenPoints(*s.film.sitePoints);
+        }
+        // A first entry marked as a rewatch: the film was seen once before
+        // the diary began.
+        s.film.nViewings = std::max(1, s.nDiaryRows + (s.bFirstIsRewatch ? 1 : 0));
         for (const std::string& strReview : s.reviews) {
             s.film.strComment += s.film.strComment.empty() ? strReview : "\r\n\r\n" + strReview;
         }
-        films.push_back(std::move(s.film));
+        rows.films.push_back(std::move(s.film));
     }
 
     if (const std::string* pBytes = FindFile(files, "watchlist.csv")) {
@@ -138,29 +167,94 @@ std::vector<IncomingFilm> ReadLetterboxdExport(const std::map<std::string, std::
             film.list = TargetList::ToSee;
             film.strOriginalTitle = film.strTitle = TrimBlanks(table.Field(record, "Name"));
             film.strYear = TrimBlanks(table.Field(record, "Year"));
-            films.push_back(std::move(film));
+            film.strLetterboxdUri = TrimBlanks(table.Field(record, "Letterboxd URI"));
+            rows.films.push_back(std::move(film));
         }
     }
-    return films;
+    return rows;
 }
+
+namespace {
+
+// Folders of an export that hold files of the same names but not the
+// account's films: entries deleted or left without a film, and likes.
+bool IsSideFolder(const std::string& strFolder)
+{
+    return strFolder == "deleted" || strFolder == "orphaned" || strFolder == "likes";
+}
+
+bool IsExportFile(const std::string& strName)
+{
+    for (const char* pName : kLetterboxdFiles) {
+        if (strName == pName) return true;
+    }
+    return false;
+}
+
+// The folder of the export's files among relative paths: the top when it
+// holds one of them, else the one folder, one level down, that does (an
+// export unpacked into a folder of its own and packed again).
+std::string ExportFolder(const std::vector<std::string>& paths, const std::string& strSource)
+{
+    std::vector<std::string> folders;
+    for (const std::string& strPath : paths) {
+        const std::size_t nSlash = strPath.find('/');
+        if (nSlash == std::string::npos) {
+            if (IsExportFile(strPath)) return {};
+            continue;
+        }
+        const std::string strFolder = strPath.substr(0, nSlash);
+        const std::string strRest = strPath.substr(nSlash + 1);
+        if (!IsSideFolder(strFolder) && IsExportFile(strRest) &&
+            std::find(folders.begin(), folders.end(), strFolder) == folders.end()) {
+            folders.push_back(strFolder);
+        }
+    }
+    if (folders.size() > 1) {
+        throw InputRefused(strSource, 0, "two exports in one: \"" + folders[0] + "/\" and \"" + folders[1] + "/\"");
+    }
+    if (folders.empty()) {
+        throw InputRefused(strSource, 0,
+                           "no watched.csv, ratings.csv, diary.csv, reviews.csv or watchlist.csv here nor in a "
+                           "folder of it");
+    }
+    return folders.front() + "/";
+}
+
+}  // namespace
 
 std::map<std::string, std::string> LoadLetterboxdFiles(const std::string& strPath)
 {
     std::map<std::string, std::string> files;
     std::error_code ec;
+    std::vector<std::string> paths;
     if (std::filesystem::is_directory(strPath, ec)) {
+        for (auto it = std::filesystem::recursive_directory_iterator(strPath, ec);
+             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+            if (it.depth() > 1) {
+                it.disable_recursion_pending();
+            } else if (it->is_regular_file(ec)) {
+                paths.push_back(std::filesystem::relative(it->path(), strPath, ec).generic_string());
+            }
+        }
+        const std::string strFolder = ExportFolder(paths, strPath);
         for (const char* pName : kLetterboxdFiles) {
-            const std::string strFile = strPath + "/" + pName;
+            const std::string strFile = strPath + "/" + strFolder + pName;
             if (std::filesystem::exists(strFile, ec)) {
                 files[pName] = ReadWholeFile(strFile);
             }
         }
         return files;
     }
+    const std::string strFolder = ExportFolder(ListZipEntries(strPath), strPath);
     std::map<std::string, bool> wanted;
     for (const char* pName : kLetterboxdFiles) {
-        wanted[pName] = true;
+        wanted[strFolder + pName] = true;
     }
-    ReadZipEntries(strPath, wanted, files);
+    std::map<std::string, std::string> entries;
+    ReadZipEntries(strPath, wanted, entries);
+    for (auto& [strName, bytes] : entries) {
+        files[strName.substr(strFolder.size())] = std::move(bytes);
+    }
     return files;
 }

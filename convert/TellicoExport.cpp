@@ -105,9 +105,14 @@ void AppendEntries(pugi::xml_node collection, const CFilmNode* pHead, const char
         const CFilm& film = *p->m_pFilm;
         pugi::xml_node entry = collection.append_child("entry");
         entry.append_attribute("id").set_value(++nId);
+        // Tellico shows an entry by its title, so a film without one shows
+        // its original title; "origtitle" is left out when it is the title
+        // itself, so that the import tells the two cases apart.
         const std::string& strShownTitle = film.m_strTitle.empty() ? film.m_strOriginalTitle : film.m_strTitle;
         AddText(entry, "title", XmlText(strShownTitle));
-        AddText(entry, "origtitle", XmlText(film.m_strOriginalTitle));
+        if (film.m_strTitle != film.m_strOriginalTitle) {
+            AddText(entry, "origtitle", XmlText(film.m_strOriginalTitle));
+        }
         AddText(entry, "nationality", XmlText(film.m_strCountry));
         AddText(entry, "year", XmlText(film.m_strYear));
         AddText(entry, "director", XmlText(film.m_strDirector));

@@ -16,6 +16,15 @@ std::string TrimBlanks(std::string_view text)
     return std::string(text.substr(nFirst, text.find_last_not_of(" \t") - nFirst + 1));
 }
 
+std::string TrimLineBreaks(std::string_view text)
+{
+    const std::size_t nFirst = text.find_first_not_of("\r\n");
+    if (nFirst == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(nFirst, text.find_last_not_of("\r\n") - nFirst + 1));
+}
+
 std::string WithCrLfBreaks(std::string_view text)
 {
     std::string out;

@@ -8,6 +8,8 @@
 
 // The text without blanks (spaces, tabs) at either end.
 std::string TrimBlanks(std::string_view text);
+// The text without line breaks (CR, LF) at either end.
+std::string TrimLineBreaks(std::string_view text);
 // Every line break (CR LF, LF, lone CR) as CR LF, the line break of the
 // window's comment box.
 std::string WithCrLfBreaks(std::string_view text);

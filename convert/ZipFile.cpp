@@ -6,6 +6,7 @@
 #include <zip.h>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -19,15 +20,12 @@ struct ZipFileCloser {
     void operator()(zip_file_t* pFile) const { zip_fclose(pFile); }
 };
 
-}  // namespace
-
-void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool>& wanted,
-                    std::map<std::string, std::string>& entries, std::size_t nMaxEntryBytes)
+std::unique_ptr<zip_t, ZipCloser> OpenForReading(const std::string& strPath)
 {
     int nError = 0;
     // The consistency check holds each entry's local header to the central
     // directory, so a damaged file is refused before anything is read.
-    const std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &nError));
+    std::unique_ptr<zip_t, ZipCloser> zip(zip_open(strPath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &nError));
     if (!zip && nError == ZIP_ER_EXISTS) {
         // libzip finds two entries of one name as it opens the file.
         throw InputRefused(strPath, 0, "two entries of one name in the ZIP file");
@@ -39,6 +37,29 @@ void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool
         zip_error_fini(&error);
         throw InputRefused(strPath, 0, "not a folder nor a ZIP file that can be read (" + strWhy + ")");
     }
+    return zip;
+}
+
+}  // namespace
+
+std::vector<std::string> ListZipEntries(const std::string& strPath)
+{
+    const std::unique_ptr<zip_t, ZipCloser> zip = OpenForReading(strPath);
+    std::vector<std::string> names;
+    const zip_int64_t nEntries = zip_get_num_entries(zip.get(), 0);
+    for (zip_int64_t i = 0; i < nEntries; ++i) {
+        const char* pName = zip_get_name(zip.get(), static_cast<zip_uint64_t>(i), 0);
+        if (pName != nullptr && *pName != '\0' && std::string_view(pName).back() != '/') {
+            names.emplace_back(pName);
+        }
+    }
+    return names;
+}
+
+void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool>& wanted,
+                    std::map<std::string, std::string>& entries, std::size_t nMaxEntryBytes)
+{
+    const std::unique_ptr<zip_t, ZipCloser> zip = OpenForReading(strPath);
     const zip_int64_t nEntries = zip_get_num_entries(zip.get(), 0);
     std::map<std::string, bool> seen;
     for (zip_int64_t i = 0; i < nEntries; ++i) {

@@ -18,8 +18,8 @@ constexpr int kUsageError = 2;
 // The words a seen film may carry: every rating word but "De vazut".
 std::vector<std::string> SeenRatingWords() { return {kRatingWords.begin(), kRatingWords.begin() + kToSeeRating}; }
 
-void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source, const char* pInputName,
-               ImportOptions& options, bool& bChosen)
+CLI::App* AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSource source, const char* pInputName,
+                    ImportOptions& options, bool& bChosen)
 {
     CLI::App* pCommand = import.add_subcommand(pName, pHelp);
     pCommand->add_option(pInputName, options.strInput, "the file to import")->required();
@@ -33,6 +33,7 @@ void AddImport(CLI::App& import, const char* pName, const char* pHelp, ImportSou
         options.source = source;
         bChosen = true;
     });
+    return pCommand;
 }
 
 }  // namespace
@@ -52,14 +53,23 @@ int main(int argc, char** argv)
     CLI::App* pImport = app.add_subcommand("import", "add films from an export to a catalogue");
     pImport->require_subcommand(1, 1);
     AddImport(*pImport, "imdb", "an IMDb ratings, list or watchlist export (CSV)", ImportSource::Imdb, "FILE",
-              importOptions, bImport);
+              importOptions, bImport)
+        ->add_flag("--all-types", importOptions.bAllTypes,
+                   "take series, episodes, specials, games, podcasts and music videos too");
     AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder", ImportSource::Letterboxd,
               "PATH", importOptions, bImport);
-    AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport);
+    AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport)
+        ->add_flag("--replace", importOptions.bReplace,
+                   "make the lists exactly the file's rows, keeping the archives before as NAME.N");
+    AddImport(*pImport, "tellico", "a Tellico video collection (.tc, or its XML)", ImportSource::Tellico, "FILE",
+              importOptions, bImport)
+        ->add_option("--list", importOptions.strList, "the list of entries that do not name one (default seen)")
+        ->check(CLI::IsMember({"seen", "tosee"}));
 
     ExportFormat format = ExportFormat::Csv;
     std::string strOutput;
     std::string strFrom = "./data";
+    std::string strWatchlist;
     CLI::App* pExport = app.add_subcommand("export", "write a catalogue in another format");
     pExport->require_subcommand(1, 1);
     for (const auto& [pName, pHelp, exportFormat] :
@@ -69,6 +79,9 @@ int main(int argc, char** argv)
         CLI::App* pCommand = pExport->add_subcommand(pName, pHelp);
         pCommand->add_option("FILE", strOutput, "the file to write")->required();
         pCommand->add_option("--from", strFrom, "the catalogue folder (default ./data)");
+        if (exportFormat == ExportFormat::Letterboxd) {
+            pCommand->add_option("--watchlist", strWatchlist, "write the to-see list there, as a watchlist");
+        }
         pCommand->callback([&format, chosen = exportFormat] { format = chosen; });
     }
 
@@ -92,7 +105,7 @@ int main(int argc, char** argv)
         return RunImport(importOptions);
     }
     if (pExport->parsed()) {
-        return RunExport(format, strOutput, strFrom);
+        return RunExport(format, strOutput, strFrom, strWatchlist);
     }
     if (pCheck->parsed()) {
         return RunCheck(strDir);

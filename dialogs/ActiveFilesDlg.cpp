@@ -148,7 +148,7 @@ void CActiveFilesDlg::Browse(PathField field)
 
 void CActiveFilesDlg::ShowPath(PathField field, const std::string& strPath)
 {
-    m_shown[field] = ShownPath{Utf8ToAnsi(strPath), strPath};
+    m_shown[field] = ShownPath{PathToAnsi(strPath), strPath};
     Text(field) = m_shown[field].strText;
 }
 

@@ -1,4 +1,5 @@
-// The CSV reader on any bytes, under limits the first three bytes choose: a
+// The CSV reader on any bytes, under limits the first three bytes choose and
+// the delimiter the first line shows: a
 // refusal names a line of the file; what reads keeps to the limits, its
 // records start on rising lines of the file, and written back as the export
 // writes them (a byte-order mark, then each record) they read back the
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 
     std::vector<CsvRecord> records;
     try {
-        records = ParseCsv(text, "in.csv", limits);
+        records = ParseCsv(text, "in.csv", CsvDelimiterOf(text), limits);
     } catch (const InputRefused& refused) {
         FUZZ_CHECK(refused.File() == "in.csv");
         FUZZ_CHECK(refused.Line() >= 1 && refused.Line() <= nLines);
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     for (std::size_t i = 0; i < back.size(); ++i) FUZZ_CHECK(back[i].fields == kept[i]);
 
     try {
-        for (const IncomingFilm& film : ReadCatalogueCsv(text, "in.csv")) {
+        for (const IncomingFilm& film : ReadCatalogueCsv(text, "in.csv").films) {
             FUZZ_CHECK(film.strFile == "in.csv" && film.nLine >= 1 && film.nLine <= nLines);
             FUZZ_CHECK(!film.rating || (*film.rating >= 0 && *film.rating <= kToSeeRating));
         }

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const std::string_view text(reinterpret_cast<const char*>(pData), nSize);
     const int nLines = CountCsvLines(text);
     try {
-        for (const IncomingFilm& film : ReadImdbExport(text, "ratings.csv")) {
+        for (const IncomingFilm& film : ReadImdbExport(text, "ratings.csv").films) {
             FUZZ_CHECK(film.strFile == "ratings.csv" && film.nLine >= 2 && film.nLine <= nLines);
             if (film.list == TargetList::Seen) {
                 FUZZ_CHECK(film.rating && *film.rating >= 0 && *film.rating < kToSeeRating);

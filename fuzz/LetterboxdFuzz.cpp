@@ -1,7 +1,7 @@
 // The Letterboxd reader on any export: the first byte says which of the five
 // files are there (bit I for kLetterboxdFiles[I]), the rest holds their bytes
 // in that order, split at NUL bytes. It refuses at a line of one of them, or
-// gives each seen film (name and year) once, with a rating word or none, at
+// gives each seen film (name, year and address) once, with a rating word or none, at
 // least one viewing and a comment whose line breaks are all CR LF, and each
 // film to see with neither rating nor viewing; every film was read on a line
 // of the file it names.
@@ -13,7 +13,7 @@
 
 #include <cstdint>
 #include <set>
-#include <utility>
+#include <tuple>
 
 namespace {
 
@@ -51,12 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         rest.remove_prefix(std::min(nEnd + 1, rest.size()));
     }
     try {
-        std::set<std::pair<std::string, std::string>> seen;
-        for (const IncomingFilm& film : ReadLetterboxdExport(files, kSource)) {
+        std::set<std::tuple<std::string, std::string, std::string>> seen;
+        for (const IncomingFilm& film : ReadLetterboxdExport(files, kSource).films) {
             const int nLines = LinesOf(files, film.strFile);
             FUZZ_CHECK(film.nLine >= 2 && film.nLine <= nLines);
             if (film.list == TargetList::Seen) {
-                FUZZ_CHECK(seen.emplace(film.strOriginalTitle, film.strYear).second);
+                FUZZ_CHECK(seen.emplace(film.strOriginalTitle, film.strYear, film.strLetterboxdUri).second);
                 FUZZ_CHECK(!film.rating || (*film.rating >= 0 && *film.rating < kToSeeRating));
                 FUZZ_CHECK(film.nViewings >= 1);
                 FUZZ_CHECK(OnlyCrLfBreaks(film.strComment));

@@ -236,7 +236,15 @@ bool Catalogue::RemoveFirst(int nList, const std::string& strOriginalTitle)
 
 bool Catalogue::AddFilm(int nList, FilmEntry film)
 {
-    const std::string strKey = film.strOriginalTitle;
+    // Seeing a film takes it off the to-see list: its first film of that
+    // title goes. The seen list is not consulted for a film to see: a seen
+    // film may be added to see again.
+    const std::string strKey = nList == kSeenList ? film.strOriginalTitle : std::string();
+    return AddFilm(nList, std::move(film), strKey);
+}
+
+bool Catalogue::AddFilm(int nList, FilmEntry film, const std::string& strLeavesToSee)
+{
     if (nList == kSeenList) m_nMaxViewings = std::max(m_nMaxViewings, film.nViewings);
     if (FilmListBatch* pBatch = Batch(nList)) {
         pBatch->Insert(std::move(film));
@@ -247,10 +255,7 @@ bool Catalogue::AddFilm(int nList, FilmEntry film)
         ++Count(nList);
     }
     Changed(nList) = true;
-    // Seeing a film takes it off the to-see list: its first film of that
-    // title goes. The seen list is not consulted for a film to see: a seen
-    // film may be added to see again.
-    if (nList != kSeenList || !RemoveFirst(kToSeeList, strKey)) return false;
+    if (strLeavesToSee.empty() || !RemoveFirst(kToSeeList, strLeavesToSee)) return false;
     m_bToSeeChanged = true;
     m_bMovedSinceSave = true;
     return true;

@@ -107,6 +107,10 @@ public:
     // (CheckListRule). A film added to the seen list takes the first film of
     // its original title off the to-see list: true when one was taken.
     bool AddFilm(int nList, FilmEntry film);
+    // The same for an import, which decides itself which films are the same:
+    // the first to-see film titled strLeavesToSee goes (none when empty), the
+    // new film's own title notwithstanding. True when one was taken.
+    bool AddFilm(int nList, FilmEntry film, const std::string& strLeavesToSee);
     // The list that holds a film of that original title, the seen list first;
     // -1 when neither does.
     int FindListOf(const std::string& strOriginalTitle) const;

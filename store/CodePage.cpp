@@ -18,7 +18,43 @@ struct ComposeEntry {
     unsigned char byte;
 };
 
+struct SpellEntry {
+    char32_t cp;
+    const char* pMixed;  // in a word of small letters, or after a capital starting one
+    const char* pCaps;   // in a word of capitals
+};
+
+struct PairEntry {
+    char16_t first;
+    char16_t second;
+    const char* pText;
+    const char* pBeforeVoiceless;  // also at the end of a word
+};
+
 #include "CodePageFold.inc"
+
+const SpellEntry* FindSpelling(char32_t cp)
+{
+    const auto it = std::lower_bound(std::begin(kSpell), std::end(kSpell), cp,
+                                     [](const SpellEntry& e, char32_t value) { return e.cp < value; });
+    return it != std::end(kSpell) && it->cp == cp ? it : nullptr;
+}
+
+const PairEntry* FindPair(char32_t first, char32_t second)
+{
+    const auto it = std::lower_bound(std::begin(kPair), std::end(kPair), std::pair{first, second},
+                                     [](const PairEntry& e, const std::pair<char32_t, char32_t>& value) {
+                                         return std::pair<char32_t, char32_t>{e.first, e.second} < value;
+                                     });
+    return it != std::end(kPair) && it->first == first && it->second == second ? it : nullptr;
+}
+
+bool IsGreekLetter(char32_t cp) { return cp >= 0x0386 && cp <= 0x03CE && cp != 0x0387; }
+bool IsGreekCapital(char32_t cp) { return cp >= 0x0386 && cp <= 0x03AB && cp != 0x0387; }
+bool IsVoiceless(char32_t cp)
+{
+    return std::find(std::begin(kVoiceless), std::end(kVoiceless), cp) != std::end(kVoiceless);
+}
 
 // The nearest letter of the code page for a character it lacks; 0 for none.
 unsigned char Fold(char32_t cp)
@@ -184,7 +220,42 @@ std::string AnsiToUtf8(std::string_view ansi)
     return out;
 }
 
-std::string Utf8ToAnsi(std::string_view utf8)
+namespace {
+
+// The character that starts at `pos`, without moving on; 0 at the end or
+// before an invalid sequence.
+char32_t PeekUtf8(std::string_view utf8, std::size_t pos)
+{
+    char32_t cp = 0;
+    return pos < utf8.size() && DecodeUtf8(utf8, pos, cp) ? cp : 0;
+}
+
+// Greek letters spelt with more than one Latin letter, alone or in a pair
+// (ELOT 743). Appends the spelling and moves `pos` past a pair's second
+// letter; false for a letter the code page's fold takes one for one.
+bool AppendGreekSpelling(std::string& out, std::string_view utf8, std::size_t& pos, char32_t cp)
+{
+    const char32_t cpNext = PeekUtf8(utf8, pos);
+    if (const PairEntry* pPair = FindPair(cp, cpNext)) {
+        std::size_t posAfter = pos;
+        char32_t cpSecond = 0;
+        DecodeUtf8(utf8, posAfter, cpSecond);
+        const char32_t cpThird = PeekUtf8(utf8, posAfter);
+        out += !IsGreekLetter(cpThird) || IsVoiceless(cpThird) ? pPair->pBeforeVoiceless : pPair->pText;
+        pos = posAfter;
+        return true;
+    }
+    if (const SpellEntry* pSpelling = FindSpelling(cp)) {
+        out += IsGreekCapital(cp) && IsGreekCapital(cpNext) ? pSpelling->pCaps : pSpelling->pMixed;
+        return true;
+    }
+    return false;
+}
+
+// Letters spelt in Latin ones only in texts, not in paths (PathToAnsi).
+bool IsGreekOrCyrillicLetter(char32_t cp) { return IsGreekLetter(cp) || (cp >= 0x0400 && cp <= 0x04FF); }
+
+std::string ToAnsi(std::string_view utf8, bool bSpell)
 {
     const auto& reverse = ReverseTable();
     std::string out;
@@ -209,6 +280,12 @@ std::string Utf8ToAnsi(std::string_view utf8)
             if (composed) out.back() = static_cast<char>(composed);
             cpLast = composed ? kHighHalf[composed - 0x80u] : 0;
             continue;
+        } else if (!bSpell && IsGreekOrCyrillicLetter(cp)) {
+            // byte stays '?'
+        } else if (IsGreekLetter(cp) && AppendGreekSpelling(out, utf8, pos, cp)) {
+            cpLast = static_cast<unsigned char>(out.back());
+            cpLast = cpLast < 0x80 ? cpLast : kHighHalf[cpLast - 0x80u];
+            continue;
         } else if (const unsigned char nearest = Fold(cp)) {
             byte = nearest;
         }
@@ -217,6 +294,11 @@ std::string Utf8ToAnsi(std::string_view utf8)
     }
     return out;
 }
+
+}  // namespace
+
+std::string Utf8ToAnsi(std::string_view utf8) { return ToAnsi(utf8, true); }
+std::string PathToAnsi(std::string_view utf8) { return ToAnsi(utf8, false); }
 
 std::string AnsiToUpper(std::string_view ansi)
 {

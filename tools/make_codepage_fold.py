@@ -16,6 +16,12 @@ Only letters lose accents in 2 and 3 (≠ stays out rather than become =), and
 nothing becomes a control character or a slash or backslash (a look-alike
 slash in a path box must not name another folder). What has no entry
 becomes '?'.
+Greek and Cyrillic letters are spelt in Latin letters first, then take the
+nearest letter of the code page as above: Cyrillic by ISO 9 (ж to ž, щ to
+ŝ and so s, я to â), Greek by ELOT 743 (the stress mark kept as an acute:
+ά to á). Three Greek letters are two Latin ones (θ th, χ ch, ψ ps), and a
+third table holds ELOT 743's pairs (ου ou, αυ av or af, γγ ng, ...).
+
 A second table composes a base and a following combining accent into the
 letter of the code page they make (a + U+0306 to ă), so that text in
 decomposed form converts as its composed form does; s and t with a comma
@@ -55,6 +61,65 @@ HAND = {
 }
 
 
+# ISO 9: one Latin letter, with its accents, per Cyrillic letter.
+ISO9 = {
+    'а': 'a', 'б': 'b', 'в': 'v', 'г': 'g', 'д': 'd', 'е': 'e', 'ё': 'ë', 'ж': 'ž', 'з': 'z', 'и': 'i',
+    'й': 'j', 'к': 'k', 'л': 'l', 'м': 'm', 'н': 'n', 'о': 'o', 'п': 'p', 'р': 'r', 'с': 's', 'т': 't',
+    'у': 'u', 'ф': 'f', 'х': 'h', 'ц': 'c', 'ч': 'č', 'ш': 'š', 'щ': 'ŝ', 'ъ': '\u02BA', 'ы': 'y',
+    'ь': '\u02B9', 'э': 'è', 'ю': 'û', 'я': 'â', 'ґ': 'g\u0300', 'є': 'ê', 'і': 'ì', 'ї': 'ï', 'ў': 'ǔ',
+    'ђ': 'đ', 'ѓ': 'ǵ', 'ѕ': 'ẑ', 'ј': 'ǰ', 'љ': 'l\u0302', 'њ': 'n\u0302', 'ћ': 'ć', 'ќ': 'ḱ',
+    'џ': 'd\u0302', 'ѐ': 'è', 'ѝ': 'ì',
+}
+# ELOT 743, letter by letter; the stress mark and the diaeresis are kept as
+# accents and fold like any other.
+ELOT743 = {
+    'α': 'a', 'β': 'v', 'γ': 'g', 'δ': 'd', 'ε': 'e', 'ζ': 'z', 'η': 'i', 'θ': 'th', 'ι': 'i', 'κ': 'k',
+    'λ': 'l', 'μ': 'm', 'ν': 'n', 'ξ': 'x', 'ο': 'o', 'π': 'p', 'ρ': 'r', 'σ': 's', 'ς': 's', 'τ': 't',
+    'υ': 'y', 'φ': 'f', 'χ': 'ch', 'ψ': 'ps', 'ω': 'o',
+}
+# ELOT 743's pairs: before a voiceless letter or at a word's end αυ, ευ,
+# ηυ end in f, else in v.
+ELOT743_PAIRS = {
+    ('ο', 'υ'): ('ou', 'ou'), ('ο', 'ύ'): ('oú', 'oú'), ('ό', 'υ'): ('óu', 'óu'),
+    ('α', 'υ'): ('av', 'af'), ('α', 'ύ'): ('áv', 'áf'), ('ε', 'υ'): ('ev', 'ef'), ('ε', 'ύ'): ('év', 'éf'),
+    ('η', 'υ'): ('iv', 'if'), ('η', 'ύ'): ('ív', 'íf'),
+    ('γ', 'γ'): ('ng', 'ng'), ('γ', 'ξ'): ('nx', 'nx'), ('γ', 'χ'): ('nch', 'nch'),
+}
+GREEK_VOICELESS = 'θκξπστφχψς'
+
+
+def spelt(ch):
+    """The Latin spelling of a Greek or Cyrillic letter, accents composed;
+    None for any other character."""
+    lower = ch.lower()
+    if lower in ISO9:
+        latin = ISO9[lower]
+    else:
+        decomposed = unicodedata.normalize('NFD', lower)
+        if decomposed[0] not in ELOT743:
+            return None
+        latin = ELOT743[decomposed[0]] + decomposed[1:]
+    latin = unicodedata.normalize('NFC', latin)
+    if ch != lower:
+        latin = latin[0].upper() + latin[1:]
+    return latin
+
+
+def fold_word(text):
+    """Each character of text as the code page holds it; None when one has
+    no letter there."""
+    out = []
+    for ch in text:
+        if ch in code_page:
+            out.append(code_page[ch])
+        else:
+            target = nearest(ch)
+            if target is None:
+                return None
+            out.append(code_page[target])
+    return bytes(out)
+
+
 def strip_to_code_page(decomposed, strip):
     """The longest start of a decomposition, composed, that is one character
     of the code page, accents dropped only when strip; None when none is."""
@@ -86,13 +151,37 @@ def nearest(ch):
 
 
 fold = []
+spell = []
 for cp in range(0xA0, 0x30000):
     ch = chr(cp)
     if ch in code_page or ch in COMMA_BELOW or 0xD800 <= cp <= 0xDFFF:
         continue
+    latin = spelt(ch)
+    if latin is not None:
+        folded = fold_word(latin)
+        if folded is None:
+            continue
+        if len(folded) == 1:
+            fold.append((cp, folded[0], unicodedata.name(ch, '')))
+        else:
+            spell.append((cp, folded, fold_word(latin.upper()), unicodedata.name(ch, '')))
+        continue
     target = nearest(ch)
     if target is not None:
         fold.append((cp, code_page[target], unicodedata.name(ch, '')))
+
+pairs = []
+for (first, second), (voiced, voiceless) in ELOT743_PAIRS.items():
+    for f, s2, v, vl in ((first, second, voiced, voiceless),
+                         (first.upper(), second.upper(), voiced.upper(), voiceless.upper()),
+                         (first.upper(), second, voiced[0].upper() + voiced[1:], voiceless[0].upper() + voiceless[1:])):
+        pairs.append((ord(f), ord(s2), fold_word(v), fold_word(vl), f + s2))
+pairs.sort()
+
+
+def c_bytes(b):
+    return '"' + ''.join('\\x%02X' % x for x in b) + '"'
+
 
 compose = []
 for ch, b in code_page.items():
@@ -116,6 +205,20 @@ out.write('constexpr FoldEntry kFold[] = {\n')
 for cp, b, name in fold:
     out.write('    {0x%05X, 0x%02X},  // %s\n' % (cp, b, name.lower()))
 out.write('};\n\n')
+out.write('// Greek letters spelt with two or three Latin ones: as in a word of small\n'
+          '// letters, then as in a word of capitals.\n')
+out.write('constexpr SpellEntry kSpell[] = {\n')
+for cp, mixed, caps, name in spell:
+    out.write('    {0x%05X, %s, %s},  // %s\n' % (cp, c_bytes(mixed), c_bytes(caps), name.lower()))
+out.write('};\n\n')
+out.write('// Greek pairs spelt together: before a letter of kVoiceless or at the end\n'
+          '// of a word the second spelling.\n')
+out.write('constexpr PairEntry kPair[] = {\n')
+for first, second, voiced, voiceless, text in pairs:
+    out.write('    {0x%04X, 0x%04X, %s, %s},\n' % (first, second, c_bytes(voiced), c_bytes(voiceless)))
+out.write('};\n\n')
+out.write('constexpr char16_t kVoiceless[] = {%s};\n\n' % ', '.join(
+    '0x%04X' % ord(c) for c in sorted(set(GREEK_VOICELESS + GREEK_VOICELESS.upper()))))
 out.write('// A letter and the combining accent after it, composed.\n')
 out.write('constexpr ComposeEntry kCompose[] = {\n')
 for base, mark, b, name in compose:

@@ -97,7 +97,7 @@ TEST(CsvTest, HostileSizesAreRefusedWithTheirLine)
     limits.nMaxFields = 4;
     const auto refusal = [&limits](const std::string& text) -> std::string {
         try {
-            ParseCsv(text, "hostile.csv", limits);
+            ParseCsv(text, "hostile.csv", ',', limits);
         } catch (const InputRefused& refused) {
             return refused.what();
         }
@@ -111,7 +111,7 @@ TEST(CsvTest, HostileSizesAreRefusedWithTheirLine)
     EXPECT_EQ(refusal("12345678,12345678,123456\n"), "read");  // 24 bytes with its commas
     EXPECT_EQ(refusal("h\n12345678,12345678,1234567\n"), "hostile.csv, line 2: a line larger than 24 bytes");
     // The table reads through the same limits.
-    EXPECT_THROW(CsvTable("a\n123456789\n", "t.csv", limits), InputRefused);
+    EXPECT_THROW(CsvTable("a\n123456789\n", "t.csv", ',', limits), InputRefused);
 
     // At the real limits: a line of commas alone, which costs a string per
     // field, is refused long before the memory goes.

@@ -48,11 +48,12 @@ const CFilm* Find(const CFilmNode* pHead, const std::string& strAnsiTitle)
 TEST(ImdbImportTest, OriginalTitleWhenPresentAndRatingsToWords)
 {
     const std::vector<IncomingFilm> films = ReadImdbExport(
-        "Const,Title,Original Title,Year,Directors,Your Rating\n"
-        "tt1,Grădina,Der Garten,1980,\"A, B\",7\n"
-        "tt2,Lună nouă,,2001,C,\n"
-        "tt3,  Spaced  ,  ,2010,,1\n",
-        "r.csv");
+                                                "Const,Title,Original Title,Year,Directors,Your Rating\n"
+                                                "tt1,Grădina,Der Garten,1980,\"A, B\",7\n"
+                                                "tt2,Lună nouă,,2001,C,\n"
+                                                "tt3,  Spaced  ,  ,2010,,1\n",
+                                                "r.csv")
+                                                .films;
     ASSERT_EQ(films.size(), 3u);
     EXPECT_EQ(films[0].strOriginalTitle, "Der Garten");
     EXPECT_EQ(films[0].strTitle, "Grădina");
@@ -83,7 +84,7 @@ TEST(LetterboxdImportTest, RatingsDiaryAndReviewsMakeOneFilm)
         {"reviews.csv", "Name,Year,Review\nBeta,2001,\"one\nline\"\nBeta,2001,two\n"},
         {"watchlist.csv", "Name,Year\nDelta,1950\n"},
     };
-    const std::vector<IncomingFilm> films = ReadLetterboxdExport(files, "export");
+    const std::vector<IncomingFilm> films = ReadLetterboxdExport(files, "export").films;
     ASSERT_EQ(films.size(), 4u);
     EXPECT_EQ(films[0].strOriginalTitle, "Alpha");
     EXPECT_EQ(films[0].rating, TextToRating("Excelent"));  // ratings.csv wins over the diary
@@ -232,7 +233,8 @@ TEST_F(ImportPlanTest, EveryFilmFitsItsListOrIsRefused)
 
     OpenCatalogueFolder(m_catalogue, m_dir.Path(), false);
     ImportPlan plan(m_catalogue, TextToRating("Foarte bun"));
-    for (IncomingFilm film : ReadCatalogueCsv(kHeader + "de vazut,Later,Excelent,3\nvazute,Seen,,\n", "films.csv")) {
+    for (IncomingFilm film :
+         ReadCatalogueCsv(kHeader + "de vazut,Later,Excelent,3\nvazute,Seen,,\n", "films.csv").films) {
         plan.Add(film);
     }
     IncomingFilm unseen = Film("Site", TargetList::Seen, TextToRating("De vazut"), 0);

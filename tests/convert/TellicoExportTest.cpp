@@ -43,7 +43,9 @@ TEST(TellicoExportTest, EveryFilmIsAnEntryWithItsFields)
         for (const pugi::xml_node value : entry.children()) {
             EXPECT_TRUE(fields.contains(value.name())) << value.name();
         }
-        entries[entry.child_value("origtitle")] = entry;
+        // No "origtitle" when it is the film's own title.
+        const pugi::xml_node original = entry.child("origtitle");
+        entries[original ? original.child_value() : entry.child_value("title")] = entry;
     }
     ASSERT_EQ(entries.size(), static_cast<std::size_t>(catalogue.m_nSeenCount + catalogue.m_nToSeeCount));
     for (const auto& [pHead, pList] :

@@ -2,8 +2,10 @@
 # cinetrove-convert end to end on the made-up fixtures: the IMDb layouts give
 # the same films, a Letterboxd export (folder or ZIP) imported twice adds
 # nothing the second time, export csv then import csv rebuilds the catalogue
-# byte for byte, the Tellico file validates, check names the line of each
-# fault, refusals and dry runs write nothing.
+# byte for byte, the Tellico file validates and imports back to the same
+# catalogue, IMDb rows that are no film are left out, export letterboxd gives
+# back the site's ratings, check names the line of each fault and warns of
+# lines too long, refusals and dry runs write nothing.
 # Usage: convert_e2e.sh PROGRAM FIXTURES_DIR
 set -euo pipefail
 convert=$1
@@ -44,6 +46,22 @@ expect_status 0 "$convert" import imdb "$imdb/list-2024.csv" --into list
 contains out "Seen list: 0 added"
 contains out "Skipped: 5"
 [ "$before" = "$(snapshot list)" ] || fail "importing the IMDb list twice changed files"
+
+# --- IMDb: which rows are films, the pre-2017 names, Windows-1252 ---------
+expect_status 0 "$convert" import imdb "$imdb/ratings-2015.csv" --into y2015
+contains out "Seen list: 2 added"
+contains out "To-see list: 1 added"
+contains out "Left out, not films: 2"
+contains out "Ο φάρος -> O fáros"
+expect_status 0 "$convert" import imdb "$imdb/ratings-it-2025.csv" --into it
+contains out "Seen list: 5 added"
+contains out "Taken, of a type not known: 1"
+contains out "千と千尋の神隠し -> La citta incantata (the title, not the original)"
+expect_status 0 "$convert" import imdb "$imdb/ratings-it-2025.csv" --into it-all --all-types
+contains out "Seen list: 8 added"
+expect_status 0 "$convert" import imdb "$imdb/watchlist-2021-cp1252.csv" --into w1252
+contains out "watchlist-2021-cp1252.csv: not valid UTF-8, read as Windows-1252"
+grep -qa "Am$(printf '\xE9')lie du port" w1252/tosee.cta || fail "the Windows-1252 title is not in the archive"
 
 # --- Letterboxd: the folder and the ZIP, twice -------------------------------
 mkdir -p lb/comments/tosee
@@ -96,13 +114,21 @@ diff -r expected-catalogue rebuilt || fail "export csv and import csv did not re
 # --- export letterboxd, export tellico --------------------------------------
 expect_status 0 "$convert" export letterboxd seen.csv --from "$catalogue"
 contains out "4 films written to seen.csv"
-contains seen.csv "Title,Year,Directors,Rating10,Rewatch,Review"
-contains seen.csv "Pădurea de sticlă,1983,Viorica Stanciu,10,true,\"Revăzut în 2019."
-contains seen.csv "\"Zöld, \"\"kert\"\"\",1971,Ágnes Kertész,7,false,"
+contains seen.csv "LetterboxdURI,imdbID,Title,Year,Directors,Rating10,WatchedDate,Rewatch,Review"
+contains seen.csv ",,Pădurea de sticlă,1983,Viorica Stanciu,10,,true,\"Revăzut în 2019."
+contains seen.csv ",,\"Zöld, \"\"kert\"\"\",1971,Ágnes Kertész,7,,false,"
+# After a Letterboxd import: the site's 4.5 stars (9), not the word's 9 by chance,
+# and nothing for the film that came unrated; the watchlist beside it.
+expect_status 0 "$convert" export letterboxd lb-seen.csv --from lb --watchlist lb-watch.csv
+contains lb-seen.csv "https://boxd.it/a1Q,,Salt and Cedar,2011,,9,2023-02-10,true,"
+contains lb-seen.csv "https://boxd.it/a4T,,Night Ferry,1994,,,,false,"
+contains lb-watch.csv "https://boxd.it/w2,,Orchard Road,1961,"
 expect_status 0 "$convert" export tellico films.tc --from "$catalogue"
 unzip -p films.tc tellico.xml >tellico.xml
 xmllint --noout --dtdvalid "$fixtures/tellico-export.dtd" tellico.xml || fail "tellico.xml is not valid"
 [ "$(grep -c '<entry id=' tellico.xml)" -eq 6 ] || fail "not six entries"
+expect_status 0 "$convert" import tellico films.tc --into from-tellico
+diff -r expected-catalogue from-tellico || fail "export tellico and import tellico did not rebuild the catalogue"
 
 # --- stats ------------------------------------------------------------------
 expect_status 0 "$convert" stats "$catalogue" --csv
@@ -130,6 +156,10 @@ check_fault count "${header}"$'\r\nmany\r\n' 4 "a count"
 check_fault text "${header}2"$'\r\n'"${record}B"$'\r\nT\r\n' 13 "a text line"
 check_fault numbers "${header}1"$'\r\nA\r\nT\r\n\r\n\r\n\r\n\r\n2 one\r\n' 10 "two whole numbers"
 check_fault trailing "${header}1"$'\r\n'"${record}"$'\r\nB\r\n' 12 "the end of the file"
+long=$(printf 'D%.0s' $(seq 300))
+mkdir -p faults/long && cp "$catalogue/tosee.cta" faults/long/ && printf '%s' "${header}1"$'\r\nA\r\nT\r\n\r\n\r\n'"$long"$'\r\n\r\n2 1\r\n' >faults/long/filme.cta
+expect_status 0 "$convert" check faults/long
+contains out "faults/long/filme.cta, line 8: warning: 300 characters, more than the 253"
 mkdir faults/missing
 expect_status 1 "$convert" check faults/missing
 contains out "faults/missing/filme.cta: cannot be opened for reading"

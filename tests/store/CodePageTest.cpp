@@ -60,9 +60,21 @@ TEST(CodePageTest, CommaBelowLettersBecomeTheirCedillaForms)
               "ar\xE3");
 }
 
+// Greek by ELOT 743 (stress kept as an acute, θ χ ψ in two letters, the
+// pairs ου, αυ/ευ as v or f, γγ as ng), Cyrillic by ISO 9, then folded.
+TEST(CodePageTest, GreekAndCyrillicAreSpeltInLatinLetters)
+{
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Οι επίλεκτοι")), "Oi epílektoi");
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Θεσσαλονίκη ΘΕΑ Ψυχή")), "Thessaloníki THEA Psychí");
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Ευρώπη ευθύνη Αυγή ουρανός Άγγελος")), "Evrópi efthýni Avgí ouranós Ángelos");
+    EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi("Жизнь Щука Чёрный Юг")), "Žizn' Suka Čërnyj Ug");
+    // A path keeps them as '?': "Fil'my" might be another folder.
+    EXPECT_EQ(PathToAnsi("/home/Фильмы/Ωè.cta"), std::string("/home/") + std::string(6, '?') + "/?e.cta");
+}
+
 TEST(CodePageTest, WhatTheCodePageLacksBecomesAQuestionMark)
 {
-    EXPECT_EQ(Utf8ToAnsi("Ωmega"), "?mega");  // no Latin letter near a Greek one
+    EXPECT_EQ(Utf8ToAnsi("אmega"), "?mega");  // no Latin letter near a Hebrew one
     EXPECT_EQ(Utf8ToAnsi("日本"), "??");      // one '?' per character
     EXPECT_EQ(Utf8ToAnsi("a\xF0\x9F\x8E\xAC"
                          "b"),
