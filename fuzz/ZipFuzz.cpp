@@ -1,6 +1,6 @@
 // ZIP reading on any bytes, with an entry limit of 1 MiB: it refuses, naming
 // the file, or reads only the wanted entries, none past the limit; written
-// to a new ZIP file the entries read back the same; and the Letterboxd
+// to a new ZIP file (when there are any) the entries read back the same; and the Letterboxd
 // reader takes them as an export, refusing or reading.
 #include "FuzzFile.h"
 #include "InputRefused.h"
@@ -26,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     }
     for (const auto& [strName, bytes] : entries) FUZZ_CHECK(wanted.contains(strName) && bytes.size() <= kLimit);
 
+    // libzip writes no file for an archive without entries, and no export
+    // asks it to: the round trip is for what an export holds.
+    if (entries.empty()) return 0;
     const std::string strAgain = dir / "again.zip";
     FUZZ_CHECK(WriteZipFile(strAgain, entries));
     std::map<std::string, std::string> back;
