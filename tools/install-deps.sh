@@ -4,11 +4,11 @@
 set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
-              pkg-config libcli11-dev libzip-dev libpugixml-dev)
+              pkg-config libcli11-dev libzip-dev libpugixml-dev nlohmann-json3-dev)
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev imagemagick
                dpkg-dev desktop-file-utils appstream xdotool openbox python3 libxml2-utils unzip
-               clang-format x11-utils)
+               clang-format x11-utils chromium)
 
 case "${1:-test}" in
   run) wanted=("${run_packages[@]}") ;;
