@@ -183,3 +183,39 @@ std::string HtmlToText(std::string_view html)
     }
     return out;
 }
+
+void AppendHtmlEscaped(std::string& out, std::string_view text)
+{
+    std::size_t nPlain = 0;  // start of the run of bytes copied as they are
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char* pEntity = nullptr;
+        switch (c) {
+        case '&':
+            pEntity = "&amp;";
+            break;
+        case '<':
+            pEntity = "&lt;";
+            break;
+        case '>':
+            pEntity = "&gt;";
+            break;
+        case '"':
+            pEntity = "&quot;";
+            break;
+        case '\'':
+            pEntity = "&#39;";
+            break;
+        default:
+            if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F) {
+                pEntity = " ";
+            }
+        }
+        if (pEntity != nullptr) {
+            out.append(text.data() + nPlain, i - nPlain);
+            out += pEntity;
+            nPlain = i + 1;
+        }
+    }
+    out.append(text.data() + nPlain, text.size() - nPlain);
+}

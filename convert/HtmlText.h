@@ -9,3 +9,9 @@
 // brackets (the address alone when the text is the address). A "<" that
 // opens no tag ("<3", "a < b") stays. Line breaks are LF.
 std::string HtmlToText(std::string_view html);
+
+// Appends UTF-8 text to a page being written, safe between tags and inside a
+// quoted attribute: & < > " ' as entities, and the control characters a page
+// may not hold (every one below a space but tab, LF and CR, and DEL) as
+// spaces.
+void AppendHtmlEscaped(std::string& out, std::string_view text);

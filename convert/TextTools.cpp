@@ -49,6 +49,18 @@ std::string SizeText(std::size_t nBytes)
                                             : std::to_string(nBytes) + " bytes";
 }
 
+std::string GroupedNumber(long long nValue)
+{
+    const std::string strDigits = std::to_string(nValue);
+    const std::size_t nSign = nValue < 0 ? 1 : 0;
+    std::string out(strDigits, 0, nSign);
+    for (std::size_t i = nSign; i < strDigits.size(); ++i) {
+        if (i > nSign && (strDigits.size() - i) % 3 == 0) out += '.';
+        out += strDigits[i];
+    }
+    return out;
+}
+
 std::string ReadWholeFile(const std::string& strPath)
 {
     // Regular files only: a FIFO would hang the read, a folder has no bytes.

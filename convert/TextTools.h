@@ -16,6 +16,9 @@ std::string WithCrLfBreaks(std::string_view text);
 // A size as a refusal states it: "64 MiB" for a whole number of MiB,
 // otherwise "N bytes".
 std::string SizeText(std::size_t nBytes);
+// A count with a dot between groups of three digits, as Romanian texts
+// write it: "1.234.567", "-12.000".
+std::string GroupedNumber(long long nValue);
 // The whole file's bytes; throws InputRefused when it cannot be read.
 std::string ReadWholeFile(const std::string& strPath);
 // Replaces the file atomically with `bytes`; false when it cannot be written.
