@@ -10,15 +10,12 @@
 
 namespace {
 
-constexpr const char* kNoCountry = "(no country)";
-constexpr const char* kNoYear = "(no year)";
-
 // "1970s" for a year field that is a whole year, else the films without one.
 std::string Decade(const std::string& strYear)
 {
     const std::string strTrimmed = TrimBlanks(strYear);
     if (strTrimmed.size() != 4 || strTrimmed.find_first_not_of("0123456789") != std::string::npos) {
-        return kNoYear;
+        return kNoYearName;
     }
     return strTrimmed.substr(0, 3) + "0s";
 }
@@ -38,7 +35,7 @@ void Count(const CFilmNode* pHead, std::map<std::string, long long>& countries,
 {
     for (const CFilmNode* p = pHead; p != nullptr; p = p->m_pNext) {
         const std::string strCountry = TrimBlanks(AnsiToUtf8(p->m_pFilm->m_strCountry));
-        ++countries[strCountry.empty() ? kNoCountry : strCountry];
+        ++countries[strCountry.empty() ? kNoCountryName : strCountry];
         ++decades[Decade(p->m_pFilm->m_strYear)];
     }
 }
@@ -69,7 +66,8 @@ CatalogueStats ComputeStats(const Catalogue& catalogue)
     stats.countries = MostFirst(countries, countries.size());
     stats.decades.assign(decades.begin(), decades.end());
     // "(" sorts before digits; the films without a year go last.
-    std::stable_partition(stats.decades.begin(), stats.decades.end(), [](const auto& d) { return d.first != kNoYear; });
+    std::stable_partition(stats.decades.begin(), stats.decades.end(),
+                          [](const auto& d) { return d.first != kNoYearName; });
 
     std::map<std::string, long long> directors;
     std::vector<std::pair<std::string, long long>> viewed;

@@ -22,6 +22,11 @@ struct CatalogueStats {
     Counts mostViewed;  // at most ten, most viewings first, then in list order
 };
 
+// The names under which the films without a country and without a year are
+// counted.
+inline constexpr const char* kNoCountryName = "(no country)";
+inline constexpr const char* kNoYearName = "(no year)";
+
 CatalogueStats ComputeStats(const Catalogue& catalogue);
 void PrintStats(std::ostream& out, const CatalogueStats& stats);
 // The same as CSV: section,name,count.

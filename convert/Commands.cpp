@@ -7,6 +7,7 @@
 #include "CatalogueReplace.h"
 #include "CatalogueStats.h"
 #include "CodePage.h"
+#include "Diary.h"
 #include "FilmIds.h"
 #include "ImdbImport.h"
 #include "ImportPlan.h"
@@ -15,6 +16,7 @@
 #include "LetterboxdExport.h"
 #include "LetterboxdImport.h"
 #include "Rating.h"
+#include "ReportHtml.h"
 #include "TellicoExport.h"
 #include "TellicoImport.h"
 #include "TextTools.h"
@@ -104,13 +106,20 @@ bool WriteLetterboxdFiles(const std::string& strPath, const std::string& csv, in
     return true;
 }
 
-// True when strOutput names one of the catalogue's archives or lies in one of
-// its comment folders, links followed: an export must not take their place.
+// True when strOutput names one of the catalogue's archives, its side file
+// of ids or its diary, or lies in one of its comment folders, links
+// followed: an export must not take their place.
 bool IsInsideCatalogue(const Catalogue& catalogue, const std::string& strOutput)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path output = fs::weakly_canonical(strOutput, ec);
+    const fs::path folder = fs::weakly_canonical(fs::path(catalogue.ArchivePath(kSeenList)).parent_path(), ec);
+    for (const char* pSideFile : {FilmIds::kFileName, Diary::kFileName}) {
+        if (output == folder / pSideFile) {
+            return true;
+        }
+    }
     for (const int nList : {kSeenList, kToSeeList}) {
         const fs::path archive = fs::weakly_canonical(catalogue.ArchivePath(nList), ec);
         if (output == archive || output == fs::path(archive.string() + "~")) {
@@ -257,6 +266,36 @@ int RunStats(const std::string& strDir, bool bCsv)
         } else {
             PrintStats(std::cout, stats);
         }
+        return 0;
+    } catch (const InputRefused& refused) {
+        std::cerr << "cinetrove-convert: " << refused.what() << "\n";
+        return 1;
+    }
+}
+
+int RunReport(const std::string& strOutput, const std::string& strDir, int nYear)
+{
+    try {
+        Catalogue catalogue;
+        OpenCatalogueFolder(catalogue, strDir, true);
+        if (IsInsideCatalogue(catalogue, strOutput)) {
+            throw InputRefused(strOutput, 0, "is a file of the catalogue itself; write the report outside it");
+        }
+        // The diary only adds the dated viewings: without it the page is
+        // the same less those.
+        Diary diary;
+        diary.Load(strDir);
+        if (!diary.Problem().empty()) {
+            std::cerr << "cinetrove-convert: warning: " << diary.Problem() << "\n";
+        }
+        if (!diary.Faults().empty()) {
+            std::cerr << "cinetrove-convert: warning: " << diary.Faults().size()
+                      << " diary rows not understood and left out, the first: " << diary.Faults().front() << "\n";
+        }
+        if (!WriteWholeFile(strOutput, WriteReportHtml(catalogue, diary.Rows(), nYear))) {
+            return ReportFailures({strOutput + ": cannot be written"});
+        }
+        std::cout << catalogue.m_nSeenCount + catalogue.m_nToSeeCount << " films written to " << strOutput << "\n";
         return 0;
     } catch (const InputRefused& refused) {
         std::cerr << "cinetrove-convert: " << refused.what() << "\n";

@@ -27,3 +27,6 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
               const std::string& strWatchlist = {});
 int RunCheck(const std::string& strDir);
 int RunStats(const std::string& strDir, bool bCsv);
+// The catalogue as one HTML page at strOutput; nYear the year of the diary
+// it shows, 0 for the last one that has viewings.
+int RunReport(const std::string& strOutput, const std::string& strDir, int nYear);

@@ -1,6 +1,6 @@
 // cinetrove-convert: imports IMDb and Letterboxd exports and the
 // catalogue's own CSV, exports CSV, Letterboxd and Tellico files, checks the
-// archives and counts. The command line is read with CLI11; a usage error
+// archives, counts and writes a report page. The command line is read with CLI11; a usage error
 // ends with status 2.
 #include "Commands.h"
 #include "Rating.h"
@@ -41,7 +41,7 @@ CLI::App* AddImport(CLI::App& import, const char* pName, const char* pHelp, Impo
 int main(int argc, char** argv)
 {
     CLI::App app{
-        "Imports films into a Cinetrove catalogue and exports them; checks and counts.\n"
+        "Imports films into a Cinetrove catalogue and exports them; checks, counts and reports.\n"
         "DIR is a catalogue folder (filme.cta, tosee.cta, comments/filme/, comments/tosee/),\n"
         "./data when left out. Exit status: 0 success, 1 input refused or a file failed,\n"
         "2 usage error.",
@@ -94,6 +94,16 @@ int main(int argc, char** argv)
     pStats->add_option("DIR", strDir, "the catalogue folder (default ./data)");
     pStats->add_flag("--csv", bCsv, "print the counts as CSV");
 
+    std::string strReport;
+    std::string strReportFrom = "./data";
+    int nYear = 0;
+    CLI::App* pReport =
+        app.add_subcommand("report", "write the catalogue as one HTML page: counts, charts, every film");
+    pReport->add_option("FILE", strReport, "the page to write")->required();
+    pReport->add_option("--from", strReportFrom, "the catalogue folder (default ./data)");
+    pReport->add_option("--year", nYear, "the year of the diary shown (default the last with viewings)")
+        ->check(CLI::Range(1, 9999));
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -109,6 +119,9 @@ int main(int argc, char** argv)
     }
     if (pCheck->parsed()) {
         return RunCheck(strDir);
+    }
+    if (pReport->parsed()) {
+        return RunReport(strReport, strReportFrom, nYear);
     }
     return RunStats(strDir, bCsv);
 }
