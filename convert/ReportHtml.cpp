@@ -36,9 +36,9 @@ th,td{text-align:left;padding:.2em .5em;border-bottom:1px solid #ddd;vertical-al
 thead th{background:#e4ebf3;position:sticky;top:0}
 tbody tr:nth-child(even){background:#f5f7fa}
 #catalogue td:nth-child(5),#catalogue td:nth-child(8){text-align:right}
-th button{font:inherit;font-weight:bold;color:inherit;background:none;border:0;padding:0;cursor:pointer;text-align:left}
-th[aria-sort=ascending] button::after{content:" \25B2"}
-th[aria-sort=descending] button::after{content:" \25BC"}
+#catalogue th[tabindex]{cursor:pointer}
+th[aria-sort=ascending]::after{content:" \25B2"}
+th[aria-sort=descending]::after{content:" \25BC"}
 .search input{font:inherit;padding:.2em .5em;width:22em}
 @page{size:A4;margin:12mm}
 @media print{
@@ -53,7 +53,7 @@ table{width:100%}
 thead{display:table-header-group}
 thead th{position:static;border-bottom:1pt solid #000}
 tr{break-inside:avoid}
-th button::after{content:none!important}
+th::after{content:none!important}
 }
 )";
 
@@ -91,14 +91,15 @@ constexpr std::string_view kScript = R"(
     for (var h = 0; h < heads.length; ++h) heads[h].removeAttribute('aria-sort');
     head.setAttribute('aria-sort', direction > 0 ? 'ascending' : 'descending');
   }
+  // The headings themselves take the click and the keys: a button inside
+  // one keeps the browser from repeating the heading on printed pages.
   Array.prototype.forEach.call(heads, function (head, c) {
-    var button = document.createElement('button');
-    button.type = 'button';
-    button.title = 'Ordoneaza dupa aceasta coloana; inca un clic inverseaza ordinea';
-    button.textContent = head.textContent;
-    head.textContent = '';
-    head.appendChild(button);
-    button.addEventListener('click', function () { sortBy(c); });
+    head.tabIndex = 0;
+    head.title = 'Ordoneaza dupa aceasta coloana; inca un clic inverseaza ordinea';
+    head.addEventListener('click', function () { sortBy(c); });
+    head.addEventListener('keydown', function (e) {
+      if (e.key === 'Enter' || e.key === ' ') { e.preventDefault(); sortBy(c); }
+    });
   });
   var search = document.getElementById('search'), shown = document.getElementById('shown');
   var texts = null, timer = 0;

@@ -8,7 +8,7 @@ run_packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
 test_packages=("${run_packages[@]}" libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev imagemagick
                dpkg-dev desktop-file-utils appstream xdotool openbox python3 libxml2-utils unzip
-               clang-format x11-utils chromium)
+               clang-format x11-utils chromium chromium-driver poppler-utils)
 
 case "${1:-test}" in
   run) wanted=("${run_packages[@]}") ;;
