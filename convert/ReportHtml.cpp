@@ -29,6 +29,7 @@ h2{font-size:1.15em;margin:1.4em 0 .5em}
 .counts li{background:#eef3f9;border-radius:6px;padding:.5em 1.2em}
 .counts strong{display:block;font-size:1.6em}
 .charts{display:grid;grid-template-columns:repeat(auto-fit,minmax(28em,1fr));gap:0 2em}
+.charts>section{min-width:0}
 svg.chart{max-width:100%;height:auto}
 .empty,.note{color:#555;font-style:italic}
 table{border-collapse:collapse}
