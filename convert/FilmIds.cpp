@@ -29,6 +29,7 @@ std::vector<std::string> IdsOf(const IncomingFilm& film)
     if (!film.strImdbId.empty()) ids.push_back(film.strImdbId);
     if (!film.strLetterboxdUri.empty()) ids.push_back(film.strLetterboxdUri);
     if (!film.strTmdbId.empty()) ids.push_back("tmdb:" + film.strTmdbId);
+    if (!film.strTraktId.empty()) ids.push_back("trakt:" + film.strTraktId);
     return ids;
 }
 
@@ -39,6 +40,7 @@ std::string SiteOf(const std::string& strId)
 {
     if (strId.starts_with("tt")) return "imdb";
     if (strId.starts_with("tmdb:")) return "tmdb";
+    if (strId.starts_with("trakt:")) return "trakt";
     return "letterboxd";
 }
 
