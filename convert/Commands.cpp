@@ -18,6 +18,7 @@
 #include "TellicoExport.h"
 #include "TellicoImport.h"
 #include "TextTools.h"
+#include "TraktImport.h"
 
 #include "FolderLock.h"
 
@@ -35,6 +36,8 @@ IncomingRows ReadInput(const ImportOptions& options)
         return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput, options.bAllTypes);
     case ImportSource::Letterboxd:
         return ReadLetterboxdExport(LoadLetterboxdFiles(options.strInput), options.strInput);
+    case ImportSource::Trakt:
+        return ReadTraktExport(LoadTraktFiles(options.strInput), options.strInput);
     case ImportSource::Csv:
         return ReadCatalogueCsv(ReadWholeFile(options.strInput), options.strInput);
     case ImportSource::Tellico:

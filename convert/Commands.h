@@ -6,7 +6,7 @@
 // success, 1 when the input is refused or a file fails. Reports go to
 // standard output, refusals and failures to standard error.
 
-enum class ImportSource { Imdb, Letterboxd, Csv, Tellico };
+enum class ImportSource { Imdb, Letterboxd, Trakt, Csv, Tellico };
 
 struct ImportOptions {
     ImportSource source = ImportSource::Imdb;

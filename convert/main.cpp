@@ -1,4 +1,4 @@
-// cinetrove-convert: imports IMDb and Letterboxd exports and the
+// cinetrove-convert: imports IMDb, Letterboxd and Trakt exports and the
 // catalogue's own CSV, exports CSV, Letterboxd and Tellico files, checks the
 // archives and counts. The command line is read with CLI11; a usage error
 // ends with status 2.
@@ -58,6 +58,8 @@ int main(int argc, char** argv)
                    "take series, episodes, specials, games, podcasts and music videos too");
     AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder", ImportSource::Letterboxd,
               "PATH", importOptions, bImport);
+    AddImport(*pImport, "trakt", "a Trakt export: the ZIP file or its folder", ImportSource::Trakt, "PATH",
+              importOptions, bImport);
     AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport)
         ->add_flag("--replace", importOptions.bReplace,
                    "make the lists exactly the file's rows, keeping the archives before as NAME.N");
