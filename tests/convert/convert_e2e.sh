@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cinetrove-convert end to end on the made-up fixtures: the IMDb layouts give
 # the same films, a Letterboxd export (folder or ZIP) imported twice adds
-# nothing the second time, export csv then import csv rebuilds the catalogue
+# nothing the second time, so does a Trakt export (folder or ZIP) with its
+# diary rows, export csv then import csv rebuilds the catalogue
 # byte for byte, the Tellico file validates and imports back to the same
 # catalogue, IMDb rows that are no film are left out, export letterboxd gives
 # back the site's ratings, check names the line of each fault and warns of
@@ -94,6 +95,47 @@ contains out "To-see list: 0 added"
 expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd" --into lb-folder
 expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd.zip" --into lb-zip
 diff -r lb-folder lb-zip || fail "the folder and the ZIP give different catalogues"
+
+# --- Trakt: the folder, then the ZIP into a fresh folder and again -----------
+trakt=$fixtures/trakt
+expect_status 0 "$convert" import trakt "$trakt" --into trakt
+contains out "Seen list: 5 added"
+contains out "To-see list: 2 added"
+contains out "Diary: 6 dated viewings added"
+contains out "Left out, not films: 2"
+contains out "Harbour Lights S01E02: The Pier ($trakt/history-1.json, line 2): episode"
+contains out "Salt Road ($trakt/watchlist-movies.json, line 1): already in the seen list"
+expect_status 0 "$convert" stats trakt --csv
+contains out "list,vazute,5"
+contains out "list,de vazut,2"
+contains out "viewings,total,8"
+# Inception: 9 points = Excelent (4), three plays of which the history dates two.
+[ "$(numbers_of Inception trakt/filme.cta)" = '4 3' ] || fail "Inception is not Excelent with 3 viewings"
+printf '%s\r\n' 'list,original title,year,date,rewatch,source' \
+  'vazute,Quiet Hours,2019,2022-10-15,0,trakt' 'vazute,Salt Road,1998,2022-12-31,0,trakt' \
+  'vazute,Inception,2010,2023-01-10,0,trakt' 'vazute,Salt Road,1998,2023-06-01,1,trakt' \
+  'vazute,Lanterns of Ash,,2024-02-03,0,trakt' 'vazute,Inception,2010,2024-05-01,1,trakt' >expected-diary
+diff expected-diary trakt/diary.csv || fail "the Trakt import's diary rows are wrong"
+contains trakt/ids.csv "vazute,Inception,2010,tt1375666 tmdb:27205 trakt:16662,9,2024-05-02,2024-05-01"
+contains trakt/ids.csv "de vazut,Glass Harbour,2005,trakt:900005,,,"
+python3 -c 'import os, sys, zipfile
+with zipfile.ZipFile(sys.argv[2], "w") as z:
+    for name in sorted(os.listdir(sys.argv[1])):
+        z.write(os.path.join(sys.argv[1], name), "trakt/" + name)' "$trakt" trakt.zip
+expect_status 0 "$convert" import trakt trakt.zip --into trakt-zip
+diff -r trakt trakt-zip || fail "the Trakt folder and its ZIP give different catalogues"
+cp trakt/diary.csv diary-before
+before=$(snapshot trakt)
+expect_status 0 "$convert" import trakt trakt.zip --into trakt
+contains out "Seen list: 0 added"
+contains out "To-see list: 0 added"
+contains out "Diary: 0 dated viewings added (6 it held already)"
+cmp diary-before trakt/diary.csv || fail "importing the Trakt export twice changed the diary"
+[ "$before" = "$(snapshot trakt)" ] || fail "importing the Trakt export twice changed files"
+mkdir bad-trakt && printf '[{"plays": "two", "movie": {"title": "A"}}]' >bad-trakt/watched-movies.json
+expect_status 1 "$convert" import trakt bad-trakt --into trakt
+contains err "bad-trakt/watched-movies.json, line 1: \"plays\" is a string"
+[ "$before" = "$(snapshot trakt)" ] || fail "a refused Trakt export changed files"
 
 # --- export csv, import csv: the same bytes ---------------------------------
 catalogue=$fixtures/catalogue
