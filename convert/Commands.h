@@ -26,4 +26,6 @@ int RunImport(const ImportOptions& options);
 int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir,
               const std::string& strWatchlist = {});
 int RunCheck(const std::string& strDir);
-int RunStats(const std::string& strDir, bool bCsv);
+// strYear: the year whose months the diary's figures count; empty: the last
+// year with dated viewings.
+int RunStats(const std::string& strDir, bool bCsv, const std::string& strYear = {});
