@@ -26,8 +26,8 @@
 #include <filesystem>
 #include <iostream>
 #include <set>
-#include <tuple>
 #include <system_error>
+#include <tuple>
 
 namespace {
 
@@ -261,11 +261,13 @@ void CheckDiary(const Catalogue& catalogue, const std::string& strDir, bool bLis
     }
     std::set<std::tuple<bool, std::string, std::string>> missing;
     for (const Diary::Row& row : diary.Rows()) {
-        if (!films.contains({row.bSeen, row.strTitle, row.strYear})) missing.emplace(row.bSeen, row.strTitle, row.strYear);
+        if (!films.contains({row.bSeen, row.strTitle, row.strYear}))
+            missing.emplace(row.bSeen, row.strTitle, row.strYear);
     }
     for (const auto& [bSeen, strTitle, strYear] : missing) {
-        std::cout << strPath << ": warning: rows of \"" << strTitle << "\"" << (strYear.empty() ? "" : " (" + strYear + ")")
-                  << ", which the " << (bSeen ? "seen" : "to-see") << " list does not hold\n";
+        std::cout << strPath << ": warning: rows of \"" << strTitle << "\""
+                  << (strYear.empty() ? "" : " (" + strYear + ")") << ", which the " << (bSeen ? "seen" : "to-see")
+                  << " list does not hold\n";
     }
 }
 

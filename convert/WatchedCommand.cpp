@@ -105,11 +105,11 @@ Candidate FindFilm(const Catalogue& catalogue, const WatchedOptions& options)
     for (std::size_t i = 1; i < matches.size(); ++i) {
         bYearsTell = bYearsTell && std::string(matches[i].pFilm->m_strYear) != std::string(matches[0].pFilm->m_strYear);
     }
-    throw InputRefused(options.strDir, 0,
-                       std::to_string(matches.size()) + " films are titled " + strShown +
-                           (bYearsTell && strYear.empty() ? "; name one with --year:"
-                                                          : "; title and year do not tell them apart:") +
-                           ListOf(matches));
+    throw InputRefused(
+        options.strDir, 0,
+        std::to_string(matches.size()) + " films are titled " + strShown +
+            (bYearsTell && strYear.empty() ? "; name one with --year:" : "; title and year do not tell them apart:") +
+            ListOf(matches));
 }
 
 // The viewing's day: the one given, or today; never a day to come.
@@ -162,7 +162,7 @@ int LogSeenViewing(Catalogue& catalogue, const Candidate& film, const std::strin
     ++entry.nViewings;
     if (rating) entry.nRating = *rating;
     const std::string strShown = Describe(film);
-    const Diary::Row row{true, AnsiToUtf8(entry.strOriginalTitle), AnsiToUtf8(entry.strYear), strDate, true,
+    const Diary::Row row{true,        AnsiToUtf8(entry.strOriginalTitle), AnsiToUtf8(entry.strYear), strDate, true,
                          kDiarySource};
     const int nViewings = entry.nViewings;
     const std::string strWord = RatingToText(entry.nRating);
@@ -194,8 +194,9 @@ int MoveToSeen(Catalogue& catalogue, const Candidate& film, const std::string& s
     }
     if (nNamesakes > 1) {
         throw InputRefused(strDir, 0,
-                           strShown + " shares its original title with another film to see; move it with the "
-                                      "window's New, which takes the first of them");
+                           strShown +
+                               " shares its original title with another film to see; move it with the "
+                               "window's New, which takes the first of them");
     }
     IncomingFilm incoming;
     incoming.strFile = "watched";
@@ -252,8 +253,9 @@ int RunWatched(const WatchedOptions& options)
         }
         if (!rating) {
             throw InputRefused(options.strDir, 0,
-                               Describe(film) + " is a film to see: give its rating word with --rating to move it "
-                                                "to the seen list");
+                               Describe(film) +
+                                   " is a film to see: give its rating word with --rating to move it "
+                                   "to the seen list");
         }
         return MoveToSeen(catalogue, film, strDate, *rating, options.strDir);
     } catch (const InputRefused& refused) {

@@ -3,8 +3,8 @@
 // archives and counts, logs a viewing. The command line is read with CLI11; a usage error
 // ends with status 2.
 #include "Commands.h"
-#include "WatchedCommand.h"
 #include "Rating.h"
+#include "WatchedCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -112,8 +112,7 @@ int main(int argc, char** argv)
     pWatched->add_option("TITLE", watched.strTitle, "the film's original title or title")->required();
     pWatched->add_option("--year", watched.strYear, "the film's year, among films of one title");
     pWatched->add_option("--date", watched.strDate, "the day of the viewing, YYYY-MM-DD (default today)");
-    pWatched
-        ->add_option("--rating", watched.strRating, "its rating word; needed for a film to see, which moves across")
+    pWatched->add_option("--rating", watched.strRating, "its rating word; needed for a film to see, which moves across")
         ->check(CLI::IsMember(SeenRatingWords()));
     pWatched->add_option("--into", watched.strDir, "the catalogue folder (default ./data)");
 
