@@ -127,7 +127,8 @@ bool IsInsideCatalogue(const Catalogue& catalogue, const std::string& strOutput)
     return false;
 }
 
-// Each failure names its file and why.
+}  // namespace
+
 int ReportFailures(const std::vector<std::string>& failed)
 {
     for (const std::string& strFailure : failed) {
@@ -135,8 +136,6 @@ int ReportFailures(const std::vector<std::string>& failed)
     }
     return failed.empty() ? 0 : 1;
 }
-
-}  // namespace
 
 int RunImport(const ImportOptions& options)
 {

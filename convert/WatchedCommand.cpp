@@ -2,6 +2,7 @@
 
 #include "CatalogueFolder.h"
 #include "CodePage.h"
+#include "Commands.h"
 #include "Diary.h"
 #include "FolderLock.h"
 #include "ImportPlan.h"
@@ -141,14 +142,6 @@ FilmEntry EntryOf(const CFilm& film)
 }
 
 std::string FolderOf(const std::string& strDir) { return strDir.empty() ? std::string(".") : strDir; }
-
-int ReportFailures(const std::vector<std::string>& failed)
-{
-    for (const std::string& strFailure : failed) {
-        std::cerr << "cinetrove-convert: " << strFailure << "\n";
-    }
-    return failed.empty() ? 0 : 1;
-}
 
 // A seen film: one viewing more, the rating changed when one is given; the
 // archive first, then the diary, so a viewing never has a row the count lacks.
