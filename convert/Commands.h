@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The commands of cinetrove-convert, each returning the exit status: 0 on
 // success, 1 when the input is refused or a file fails. Reports go to
@@ -22,8 +23,13 @@ struct ImportOptions {
 enum class ExportFormat { Csv, Letterboxd, Tellico };
 
 int RunImport(const ImportOptions& options);
+// Prints each failure (its file and why) on standard error: 1 when there
+// was one, else 0.
+int ReportFailures(const std::vector<std::string>& failed);
 // strWatchlist: for Letterboxd, where the to-see list goes (none when empty).
 int RunExport(ExportFormat format, const std::string& strOutput, const std::string& strDir,
               const std::string& strWatchlist = {});
 int RunCheck(const std::string& strDir);
-int RunStats(const std::string& strDir, bool bCsv);
+// strYear: the year whose months the diary's figures count; empty: the last
+// year with dated viewings.
+int RunStats(const std::string& strDir, bool bCsv, const std::string& strYear = {});

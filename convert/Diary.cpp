@@ -22,8 +22,8 @@ bool IsDigits(std::string_view s) { return !s.empty() && s.find_first_not_of("01
 // The fields of a row as the file writes them.
 std::vector<std::string> FieldsOf(const Diary::Row& row)
 {
-    return {row.bSeen ? kSeenName : kToSeeName, row.strTitle, row.strYear, row.strDate, row.bRewatch ? "1" : "0",
-            row.strSource};
+    return {row.bSeen ? kSeenName : kToSeeName, row.strTitle, row.strYear, row.strDate,
+            row.bRewatch ? "1" : "0",           row.strSource};
 }
 
 using RowKey = std::tuple<bool, std::string, std::string, std::string, bool, std::string>;
@@ -83,12 +83,9 @@ void Diary::Load(const std::string& strDir)
         for (const CsvRecord& record : table.Records()) {
             const std::string& strList = table.Field(record, "list");
             const std::string& strRewatch = table.Field(record, "rewatch");
-            Row row{strList == kSeenName,
-                    table.Field(record, "original title"),
-                    table.Field(record, "year"),
-                    table.Field(record, "date"),
-                    strRewatch == "1",
-                    table.Field(record, "source")};
+            Row row{strList == kSeenName,        table.Field(record, "original title"),
+                    table.Field(record, "year"), table.Field(record, "date"),
+                    strRewatch == "1",           table.Field(record, "source")};
             std::string strWhy;
             if (strList != kSeenName && strList != kToSeeName) {
                 strWhy = "the list is \"" + strList + "\", not \"vazute\" or \"de vazut\"";
@@ -164,8 +161,7 @@ bool Diary::Save(const std::string& strDir) const
     std::vector<const Row*> sorted;
     sorted.reserve(m_rows.size());
     for (const Row& row : m_rows) sorted.push_back(&row);
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const Row* a, const Row* b) { return a->strDate < b->strDate; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Row* a, const Row* b) { return a->strDate < b->strDate; });
     std::string out;
     AppendCsvRecord(out, kHeader);
     for (const Row* pRow : sorted) AppendCsvRecord(out, FieldsOf(*pRow));
