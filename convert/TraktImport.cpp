@@ -111,14 +111,15 @@ public:
         return TrimBlanks(pField->get_ref<const std::string&>());
     }
     // A whole number from nMin to nMax; nothing when not given.
-    std::optional<std::int64_t> Number(const Json& object, const char* pKey, const std::string& strWhere,
-                                       std::int64_t nMin, std::int64_t nMax) const
+    std::optional<std::int64_t> WholeNumber(const Json& object, const char* pKey, const std::string& strWhere,
+                                            std::int64_t nMin, std::int64_t nMax) const
     {
         const Json* pField = Field(object, pKey);
         if (pField == nullptr) return std::nullopt;
         bool bInRange = false;
         if (pField->is_number_unsigned()) {
-            // Above the largest signed number the library keeps it unsigned.
+            // The library keeps a number without a sign unsigned, and it
+            // may be past the largest signed one.
             bInRange = nMax >= 0 && pField->get<std::uint64_t>() <= static_cast<std::uint64_t>(nMax) &&
                        pField->get<std::int64_t>() >= nMin;
         } else if (pField->is_number_integer()) {
@@ -166,14 +167,14 @@ Movie ReadMovie(const Entry& entry)
     }
     Movie movie;
     movie.strTitle = entry.Text(*pMovie, "title", "movie");
-    if (const auto year = entry.Number(*pMovie, "year", "movie", 0, 9999)) {
+    if (const auto year = entry.WholeNumber(*pMovie, "year", "movie", 0, 9999)) {
         movie.strYear = std::to_string(*year);
     }
     if (const Json* pIds = entry.Object(*pMovie, "ids", "movie")) {
-        if (const auto id = entry.Number(*pIds, "trakt", "movie.ids", 1, INT64_MAX)) {
+        if (const auto id = entry.WholeNumber(*pIds, "trakt", "movie.ids", 1, INT64_MAX)) {
             movie.strTraktId = std::to_string(*id);
         }
-        if (const auto id = entry.Number(*pIds, "tmdb", "movie.ids", 1, INT64_MAX)) {
+        if (const auto id = entry.WholeNumber(*pIds, "tmdb", "movie.ids", 1, INT64_MAX)) {
             movie.strTmdbId = std::to_string(*id);
         }
         // The side file separates ids with spaces: anything but an IMDb id
@@ -314,7 +315,7 @@ void ReadSeenFilms(const std::map<std::string, std::string>& files, const std::s
 {
     ForEachEntry(FindFile(files, "watched-movies.json"), strSource + "/watched-movies.json", [&](const Entry& e) {
         SeenFilm& film = seen.Find(ReadMovie(e), e);
-        film.nPlays = std::max(film.nPlays, e.Number(e.Value(), "plays", "", 0, INT_MAX).value_or(0));
+        film.nPlays = std::max(film.nPlays, e.WholeNumber(e.Value(), "plays", "", 0, INT_MAX).value_or(0));
         film.strLastWatched = std::max(film.strLastWatched, e.Text(e.Value(), "last_watched_at", ""));
     });
     ForEachEntry(FindFile(files, "ratings-movies.json"), strSource + "/ratings-movies.json", [&](const Entry& e) {
@@ -324,7 +325,7 @@ void ReadSeenFilms(const std::map<std::string, std::string>& files, const std::s
             return;
         }
         const Movie movie = ReadMovie(e);
-        const std::optional<std::int64_t> points = e.Number(e.Value(), "rating", "", 1, 10);
+        const std::optional<std::int64_t> points = e.WholeNumber(e.Value(), "rating", "", 1, 10);
         const std::string strRatedAt = e.Text(e.Value(), "rated_at", "");
         SeenFilm& film = seen.Find(movie, e);
         // A film rated twice keeps the later rating.
@@ -346,7 +347,7 @@ void ReadSeenFilms(const std::map<std::string, std::string>& files, const std::s
                 return;
             }
             const Movie movie = ReadMovie(e);
-            const std::optional<std::int64_t> id = e.Number(e.Value(), "id", "", INT64_MIN, INT64_MAX);
+            const std::optional<std::int64_t> id = e.WholeNumber(e.Value(), "id", "", INT64_MIN, INT64_MAX);
             const std::string strWatchedAt = e.Text(e.Value(), "watched_at", "");
             if (id && !playIds.emplace(*id, true).second) return;
             seen.Find(movie, e).playStamps.push_back(strWatchedAt);
@@ -484,11 +485,17 @@ std::map<std::string, std::string> LoadTraktFiles(const std::string& strPath)
     std::vector<std::string> paths;
     for (auto it = fs::recursive_directory_iterator(strPath, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
-        if (it.depth() >= 2 && it->is_directory(ec)) {
+        // A link to nowhere is passed over; a folder that cannot be read
+        // refuses the export rather than leave its files out unsaid.
+        std::error_code ecEntry;
+        if (it.depth() >= 2 && it->is_directory(ecEntry)) {
             it.disable_recursion_pending();
-        } else if (it->is_regular_file(ec)) {
-            paths.push_back(fs::relative(it->path(), strPath, ec).generic_string());
+        } else if (it->is_regular_file(ecEntry)) {
+            paths.push_back(fs::relative(it->path(), strPath, ecEntry).generic_string());
         }
+    }
+    if (ec) {
+        throw InputRefused(strPath, 0, "the folder cannot be read (" + ec.message() + ")");
     }
     const std::string strFolder = ExportFolder(paths, strPath);
     std::size_t nTotal = 0;
