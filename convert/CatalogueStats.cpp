@@ -6,6 +6,7 @@
 #include "TextTools.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace {
@@ -87,6 +88,24 @@ CatalogueStats ComputeStats(const Catalogue& catalogue)
     return stats;
 }
 
+void AddDiaryStats(CatalogueStats& stats, const Diary& diary, const std::string& strYear)
+{
+    std::map<std::string, long long> years;
+    for (const Diary::Row& row : diary.Rows()) ++years[row.strDate.substr(0, 4)];
+    if (years.empty() && strYear.empty()) {
+        return;
+    }
+    stats.diaryYears.assign(years.begin(), years.end());
+    stats.strDiaryYear = strYear.empty() ? years.rbegin()->first : strYear;
+    std::array<long long, 12> months{};
+    for (const Diary::Row& row : diary.Rows()) {
+        if (row.strDate.starts_with(stats.strDiaryYear + "-")) ++months[std::stoi(row.strDate.substr(5, 2)) - 1];
+    }
+    for (std::size_t i = 0; i < months.size(); ++i) {
+        stats.diaryMonths.emplace_back((i < 9 ? "0" : "") + std::to_string(i + 1), months[i]);
+    }
+}
+
 namespace {
 
 void PrintSection(std::ostream& out, const char* pTitle, const CatalogueStats::Counts& counts)
@@ -108,6 +127,10 @@ void PrintStats(std::ostream& out, const CatalogueStats& stats)
     PrintSection(out, "Directors with the most seen films", stats.directors);
     out << "Viewings of the seen films\n  " << stats.nViewings << "\n";
     PrintSection(out, "Most viewed films", stats.mostViewed);
+    if (!stats.strDiaryYear.empty()) {
+        PrintSection(out, "Dated viewings per year (diary)", stats.diaryYears);
+        PrintSection(out, ("Dated viewings per month of " + stats.strDiaryYear).c_str(), stats.diaryMonths);
+    }
 }
 
 void PrintStatsCsv(std::ostream& out, const CatalogueStats& stats)
@@ -126,5 +149,9 @@ void PrintStatsCsv(std::ostream& out, const CatalogueStats& stats)
     section("director", stats.directors);
     AppendCsvRecord(text, {"viewings", "total", std::to_string(stats.nViewings)});
     section("most viewed", stats.mostViewed);
+    section("diary year", stats.diaryYears);
+    for (const auto& [strMonth, nCount] : stats.diaryMonths) {
+        AppendCsvRecord(text, {"diary month", stats.strDiaryYear + "-" + strMonth, std::to_string(nCount)});
+    }
     out << text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogueFolder.h"
+#include "Diary.h"
 
 #include <ostream>
 #include <string>
@@ -20,6 +21,12 @@ struct CatalogueStats {
     Counts directors;  // at most ten, most seen films first, then by name
     long long nViewings = 0;
     Counts mostViewed;  // at most ten, most viewings first, then in list order
+
+    // The diary's dated viewings: per year, in order of time, and per month
+    // ("01" to "12", all twelve) of one year, when the diary has rows.
+    Counts diaryYears;
+    std::string strDiaryYear;
+    Counts diaryMonths;
 };
 
 // The names under which the films without a country and without a year are
@@ -28,6 +35,9 @@ inline constexpr const char* kNoCountryName = "(no country)";
 inline constexpr const char* kNoYearName = "(no year)";
 
 CatalogueStats ComputeStats(const Catalogue& catalogue);
+// Adds the diary's figures; the months are those of strYear, or of the last
+// year with rows when it is empty.
+void AddDiaryStats(CatalogueStats& stats, const Diary& diary, const std::string& strYear);
 void PrintStats(std::ostream& out, const CatalogueStats& stats);
 // The same as CSV: section,name,count.
 void PrintStatsCsv(std::ostream& out, const CatalogueStats& stats);

@@ -20,13 +20,16 @@
 #include "TellicoExport.h"
 #include "TellicoImport.h"
 #include "TextTools.h"
+#include "TraktImport.h"
 
 #include "FolderLock.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <system_error>
+#include <tuple>
 
 namespace {
 
@@ -37,6 +40,8 @@ IncomingRows ReadInput(const ImportOptions& options)
         return ReadImdbExport(ReadWholeFile(options.strInput), options.strInput, options.bAllTypes);
     case ImportSource::Letterboxd:
         return ReadLetterboxdExport(LoadLetterboxdFiles(options.strInput), options.strInput);
+    case ImportSource::Trakt:
+        return ReadTraktExport(LoadTraktFiles(options.strInput), options.strInput);
     case ImportSource::Csv:
         return ReadCatalogueCsv(ReadWholeFile(options.strInput), options.strInput);
     case ImportSource::Tellico:
@@ -133,7 +138,8 @@ bool IsInsideCatalogue(const Catalogue& catalogue, const std::string& strOutput)
     return false;
 }
 
-// Each failure names its file and why.
+}  // namespace
+
 int ReportFailures(const std::vector<std::string>& failed)
 {
     for (const std::string& strFailure : failed) {
@@ -141,8 +147,6 @@ int ReportFailures(const std::vector<std::string>& failed)
     }
     return failed.empty() ? 0 : 1;
 }
-
-}  // namespace
 
 int RunImport(const ImportOptions& options)
 {
@@ -235,6 +239,50 @@ int RunExport(ExportFormat format, const std::string& strOutput, const std::stri
     }
 }
 
+namespace {
+
+// What is wrong with the diary, which never fails the check: a diary that
+// does not read, rows that cannot be understood, rows naming a film neither
+// list holds (renamed or removed in the window since).
+void CheckDiary(const Catalogue& catalogue, const std::string& strDir, bool bListsRead)
+{
+    const std::string strPath = strDir + "/" + Diary::kFileName;
+    std::error_code ec;
+    if (!std::filesystem::exists(strPath, ec)) {
+        return;
+    }
+    Diary diary;
+    diary.Load(strDir);
+    if (!diary.Problem().empty()) {
+        std::cout << "warning: " << diary.Problem() << "\n";
+        return;
+    }
+    for (const std::string& strFault : diary.Faults()) std::cout << "warning: " << strFault << "\n";
+    std::cout << strPath << ": " << diary.Rows().size() << " dated viewings\n";
+    if (!bListsRead) {
+        return;
+    }
+    std::set<std::tuple<bool, std::string, std::string>> films;
+    for (const bool bSeen : {true, false}) {
+        for (const CFilmNode* p = bSeen ? catalogue.m_pSeenList : catalogue.m_pToSeeList; p != nullptr;
+             p = p->m_pNext) {
+            films.emplace(bSeen, AnsiToUtf8(p->m_pFilm->m_strOriginalTitle), AnsiToUtf8(p->m_pFilm->m_strYear));
+        }
+    }
+    std::set<std::tuple<bool, std::string, std::string>> missing;
+    for (const Diary::Row& row : diary.Rows()) {
+        if (!films.contains({row.bSeen, row.strTitle, row.strYear}))
+            missing.emplace(row.bSeen, row.strTitle, row.strYear);
+    }
+    for (const auto& [bSeen, strTitle, strYear] : missing) {
+        std::cout << strPath << ": warning: rows of \"" << strTitle << "\""
+                  << (strYear.empty() ? "" : " (" + strYear + ")") << ", which the " << (bSeen ? "seen" : "to-see")
+                  << " list does not hold\n";
+    }
+}
+
+}  // namespace
+
 int RunCheck(const std::string& strDir)
 {
     // A file is one archive checked alone: a numbered copy a run left
@@ -252,15 +300,25 @@ int RunCheck(const std::string& strDir)
     for (const std::string strPath : {catalogue.ArchivePath(kSeenList), catalogue.ArchivePath(kToSeeList)}) {
         bWhole = CheckOneArchive(strPath) && bWhole;
     }
+    try {
+        if (bWhole) OpenCatalogueFolder(catalogue, strDir, false);
+    } catch (const InputRefused&) {
+        bWhole = false;  // changed on disk since the check read it
+    }
+    CheckDiary(catalogue, strDir, bWhole);
     return bWhole ? 0 : 1;
 }
 
-int RunStats(const std::string& strDir, bool bCsv)
+int RunStats(const std::string& strDir, bool bCsv, const std::string& strYear)
 {
     try {
         Catalogue catalogue;
         OpenCatalogueFolder(catalogue, strDir, true);
-        const CatalogueStats stats = ComputeStats(catalogue);
+        CatalogueStats stats = ComputeStats(catalogue);
+        Diary diary;
+        diary.Load(strDir);
+        AddDiaryStats(stats, diary, strYear);
+        if (!diary.Problem().empty()) std::cerr << "cinetrove-convert: warning: " << diary.Problem() << "\n";
         if (bCsv) {
             PrintStatsCsv(std::cout, stats);
         } else {
@@ -273,7 +331,7 @@ int RunStats(const std::string& strDir, bool bCsv)
     }
 }
 
-int RunReport(const std::string& strOutput, const std::string& strDir, int nYear)
+int RunReport(const std::string& strOutput, const std::string& strDir, const std::string& strYear)
 {
     try {
         Catalogue catalogue;
@@ -292,7 +350,7 @@ int RunReport(const std::string& strOutput, const std::string& strDir, int nYear
             std::cerr << "cinetrove-convert: warning: " << diary.Faults().size()
                       << " diary rows not understood and left out, the first: " << diary.Faults().front() << "\n";
         }
-        if (!WriteWholeFile(strOutput, WriteReportHtml(catalogue, diary.Rows(), nYear))) {
+        if (!WriteWholeFile(strOutput, WriteReportHtml(catalogue, diary, strYear))) {
             return ReportFailures({strOutput + ": cannot be written"});
         }
         std::cout << catalogue.m_nSeenCount + catalogue.m_nToSeeCount << " films written to " << strOutput << "\n";

@@ -25,10 +25,18 @@ std::string FilmKey(bool bSeen, const std::string& strTitle, const std::string& 
 
 std::vector<std::string> IdsOf(const IncomingFilm& film)
 {
+    // The side file separates ids with spaces: an id with a blank in it
+    // would read back as other ids, so it is not kept.
     std::vector<std::string> ids;
-    if (!film.strImdbId.empty()) ids.push_back(film.strImdbId);
-    if (!film.strLetterboxdUri.empty()) ids.push_back(film.strLetterboxdUri);
-    if (!film.strTmdbId.empty()) ids.push_back("tmdb:" + film.strTmdbId);
+    const auto keep = [&ids](const char* pPrefix, const std::string& strId) {
+        if (!strId.empty() && strId.find_first_of(" \t\r\n\v\f") == std::string::npos) {
+            ids.push_back(pPrefix + strId);
+        }
+    };
+    keep("", film.strImdbId);
+    keep("", film.strLetterboxdUri);
+    keep("tmdb:", film.strTmdbId);
+    keep("trakt:", film.strTraktId);
     return ids;
 }
 
@@ -39,6 +47,7 @@ std::string SiteOf(const std::string& strId)
 {
     if (strId.starts_with("tt")) return "imdb";
     if (strId.starts_with("tmdb:")) return "tmdb";
+    if (strId.starts_with("trakt:")) return "trakt";
     return "letterboxd";
 }
 

@@ -11,7 +11,8 @@
 // match by title and year alone. UTF-8, one row a film:
 //   list, original title, year, ids, rating on ten, date rated, watched date
 // "ids" holds the film's ids separated by spaces: an IMDb id ("tt0000000"),
-// a Letterboxd address ("https://boxd.it/..."), a TMDb id ("tmdb:123").
+// a Letterboxd address ("https://boxd.it/..."), a TMDb id ("tmdb:123"), a
+// Trakt id ("trakt:123").
 // An empty rating on ten marks a seen film imported without a rating.
 class FilmIds {
 public:

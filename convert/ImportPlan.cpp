@@ -43,6 +43,10 @@ ImportPlan::ImportPlan(Catalogue& catalogue, int nUnratedRating)
     if (!m_ids.Problem().empty()) {
         m_summary.notes.push_back(m_ids.Problem());
     }
+    m_diary.Load(FolderOf(m_catalogue));
+    if (!m_diary.Problem().empty()) {
+        m_summary.notes.push_back(m_diary.Problem());
+    }
     for (const CFilmNode* p = m_catalogue.m_pSeenList; p != nullptr; p = p->m_pNext) {
         m_seenIndex.emplace(std::string(p->m_pFilm->m_strOriginalTitle),
                             Known{std::string(p->m_pFilm->m_strYear), p->m_pFilm->m_nRating});
@@ -60,6 +64,8 @@ void ImportPlan::Finish()
 {
     if (!m_bFinished) {
         m_catalogue.EndBatch();
+        m_summary.nDiaryRead = static_cast<int>(m_diaryRows.size());
+        m_summary.nDiaryAdded = m_diary.Merge(m_diaryRows);
         m_bFinished = true;
     }
 }
@@ -107,6 +113,15 @@ void ImportPlan::Remember(bool bSeen, const std::string& strKey, const Known& kn
     const bool bImportedUnrated = bAdded && bSeen && !incoming.rating;
     if (!row.ids.empty() || row.points || bImportedUnrated || bKnown) {
         m_ids.Record(row);
+    }
+}
+
+void ImportPlan::LogViewings(bool bSeen, const std::string& strKey, const std::string& strYear,
+                             const IncomingFilm& incoming)
+{
+    for (const IncomingViewing& viewing : incoming.viewings) {
+        m_diaryRows.push_back({bSeen, AnsiToUtf8(strKey), AnsiToUtf8(strYear), viewing.strDate, viewing.bRewatch,
+                               incoming.strDiarySource});
     }
 }
 
@@ -158,12 +173,14 @@ void ImportPlan::Add(const IncomingFilm& film)
     }
     if (pInSeen != nullptr) {
         Remember(true, strMatchedTitle, *pInSeen, film, false);
+        LogViewings(true, strMatchedTitle, pInSeen->strYear, film);
         m_summary.skipped.push_back({strShown, strSource, "already in the seen list"});
         CompleteMove(strMatchedTitle);
         return;
     }
     if (nList == kToSeeList && pInToSee != nullptr) {
         Remember(false, strMatchedTitle, *pInToSee, film, false);
+        LogViewings(false, strMatchedTitle, pInToSee->strYear, film);
         m_summary.skipped.push_back({strShown, strSource, "already in the to-see list"});
         return;
     }
@@ -215,10 +232,12 @@ void ImportPlan::Add(const IncomingFilm& film)
         ++m_summary.nMoved;
         const auto it = m_toSeeIndex.find(strLeavesToSee);
         m_ids.Move(false, AnsiToUtf8(strLeavesToSee), AnsiToUtf8(it->second.strYear));
+        m_diary.Move(false, AnsiToUtf8(strLeavesToSee), AnsiToUtf8(it->second.strYear));
         m_toSeeIndex.erase(it);
     }
     Index(nList == kSeenList).emplace(strKey, added);
     Remember(nList == kSeenList, strKey, added, film, true);
+    LogViewings(nList == kSeenList, strKey, added.strYear, film);
 
     // No note is lost: a comment file already in the list's folder (left
     // there by an earlier title) and, for a film that moves, its to-see
@@ -326,6 +345,9 @@ std::vector<std::string> ImportPlan::Commit()
     // The side file last: it names films the archives now hold.
     if (archives.empty() && m_ids.Changed() && !m_ids.Save(FolderOf(m_catalogue))) {
         failed.push_back(FolderOf(m_catalogue) + "/" + FilmIds::kFileName + ": cannot be written");
+    }
+    if (archives.empty() && m_diary.Changed() && !m_diary.Save(FolderOf(m_catalogue))) {
+        failed.push_back(FolderOf(m_catalogue) + "/" + Diary::kFileName + ": cannot be written");
     }
     return failed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "Diary.h"
 #include "FilmIds.h"
 #include "ImportSummary.h"
 #include "IncomingFilm.h"
@@ -20,8 +21,10 @@
 // still matches), or when the original titles are equal and so are the
 // years, an empty year matching any; films of one title and other years are
 // all taken, and so are two whose ids of one site differ.
-// The films are added as one batch, which Finish closes; the comment files
-// and the side file are only planned, and written by Commit.
+// The dated viewings a film brings become rows of the diary under the film
+// of the catalogue it is (added or already there).
+// The films are added as one batch, which Finish closes; the comment files,
+// the side file and the diary are only planned, and written by Commit.
 class ImportPlan {
 public:
     ImportPlan(Catalogue& catalogue, int nUnratedRating);
@@ -36,12 +39,13 @@ public:
     ImportSummary& Summary() { return m_summary; }
     bool HasChanges() const
     {
-        return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0 || !m_comments.empty() || m_ids.Changed();
+        return m_summary.nSeenAdded + m_summary.nToSeeAdded > 0 || !m_comments.empty() || m_ids.Changed() ||
+               m_diary.Changed();
     }
 
     // Finishes, writes each planned comment file (the folders made as
     // needed), both archives through the store (which removes the to-see
-    // comments of the films that moved) and the side file. Returns the
+    // comments of the films that moved), the side file and the diary. Returns the
     // files that could not be written, each with why.
     std::vector<std::string> Commit();
 
@@ -69,6 +73,8 @@ private:
                           const std::vector<std::string>& ids) const;
     const Known* FindExact(bool bSeen, const std::string& strKey, const std::string& strYear) const;
     void Remember(bool bSeen, const std::string& strKey, const Known& known, const IncomingFilm& incoming, bool bAdded);
+    // Plans the diary rows of the film's dated viewings, under the film of that list, title and year.
+    void LogViewings(bool bSeen, const std::string& strKey, const std::string& strYear, const IncomingFilm& incoming);
 
     Catalogue& m_catalogue;
     int m_nUnratedRating;
@@ -76,6 +82,8 @@ private:
     ImportSummary m_summary;
     std::vector<CommentWrite> m_comments;
     FilmIds m_ids;
+    Diary m_diary;
+    std::vector<Diary::Row> m_diaryRows;  // this import's, merged by Finish
     TitleIndex m_seenIndex;
     TitleIndex m_toSeeIndex;
 };

@@ -22,6 +22,13 @@ void PrintImportSummary(std::ostream& out, const ImportSummary& summary)
         out << " (" << summary.nMoved << " moved from the to-see list)";
     }
     out << "\nTo-see list: " << summary.nToSeeAdded << " added\n";
+    if (summary.nDiaryRead > 0) {
+        out << "Diary: " << summary.nDiaryAdded << " dated viewings added";
+        if (summary.nDiaryAdded < summary.nDiaryRead) {
+            out << " (" << summary.nDiaryRead - summary.nDiaryAdded << " it held already)";
+        }
+        out << "\n";
+    }
     // Nothing is said of what an import never meets, so the summaries of
     // files without such rows stay as they were.
     if (!summary.leftOut.empty()) {

@@ -24,6 +24,8 @@ struct ImportSummary {
     int nSeenAdded = 0;
     int nMoved = 0;  // of nSeenAdded, films that left the to-see list
     int nToSeeAdded = 0;
+    int nDiaryRead = 0;                 // dated viewings the input brought
+    int nDiaryAdded = 0;                // of them, rows the diary did not hold yet
     std::vector<std::string> notes;     // how the input was read
     std::vector<Skipped> leftOut;       // rows that are no film, with their type
     std::vector<Skipped> unknownTypes;  // taken as films

@@ -6,6 +6,12 @@
 
 enum class TargetList { Seen, ToSee };
 
+// One dated viewing an export logged, for the diary.
+struct IncomingViewing {
+    std::string strDate;  // YYYY-MM-DD
+    bool bRewatch = false;
+};
+
 // One film as an importer read it, texts still in UTF-8, before the rules of
 // the catalogue (code page, skipping, moving) are applied to it.
 struct IncomingFilm {
@@ -27,9 +33,15 @@ struct IncomingFilm {
     std::string strImdbId;         // "tt0000000"
     std::string strLetterboxdUri;  // the film's page, "https://boxd.it/..."
     std::string strTmdbId;
+    std::string strTraktId;
     std::optional<int> sitePoints;
     std::string strDateRated;
     std::string strWatchedDate;
+
+    // The viewings the export dates, each a row of the diary, and who logged
+    // them ("letterboxd", "trakt"). nViewings counts them and any undated.
+    std::vector<IncomingViewing> viewings;
+    std::string strDiarySource;
 };
 
 // What a reader made of one export: the films, and what the summary says

@@ -1,6 +1,7 @@
 #include "LetterboxdImport.h"
 
 #include "Csv.h"
+#include "Diary.h"
 #include "HtmlText.h"
 #include "InputRefused.h"
 #include "RatingScale.h"
@@ -25,6 +26,8 @@ struct SeenFilm {
     bool bFirstIsRewatch = false;  // that entry says the film was seen before
     std::vector<std::string> reviews;
 };
+
+constexpr const char* kDiarySource = "letterboxd";
 
 // The diary's date of a viewing: "Watched Date", else the day it was logged.
 std::string WatchedDate(const CsvTable& table, const CsvRecord& record)
@@ -126,11 +129,17 @@ IncomingRows ReadLetterboxdExport(const std::map<std::string, std::string>& file
             if (strName == "diary.csv") {
                 ++film.nDiaryRows;
                 const std::string strDate = WatchedDate(table, record);
+                const bool bRewatch = !TrimBlanks(table.Field(record, "Rewatch")).empty();
                 if (film.nDiaryRows == 1 || strDate < film.strFirstWatched) {
                     film.strFirstWatched = strDate;
-                    film.bFirstIsRewatch = !TrimBlanks(table.Field(record, "Rewatch")).empty();
+                    film.bFirstIsRewatch = bRewatch;
                 }
                 film.film.strWatchedDate = std::max(film.film.strWatchedDate, strDate);
+                // An entry without a readable day is a viewing all the same,
+                // one the diary has no row for.
+                if (const std::string strDay = DiaryDateOf(strDate); !strDay.empty()) {
+                    film.film.viewings.push_back({strDay, bRewatch});
+                }
             }
             if (strName == "reviews.csv") {
                 const std::string strReview = WithCrLfBreaks(TrimLineBreaks(HtmlToText(table.Field(record, "Review"))));
@@ -144,6 +153,7 @@ IncomingRows ReadLetterboxdExport(const std::map<std::string, std::string>& file
     IncomingRows rows;
     for (SeenFilm& s : seen.All()) {
         s.film.list = TargetList::Seen;
+        s.film.strDiarySource = kDiarySource;
         s.film.sitePoints = s.listedPoints ? s.listedPoints : s.loggedPoints;
         if (s.film.sitePoints) {
             s.film.rating = RatingFromTenPoints(*s.film.sitePoints);

@@ -254,35 +254,32 @@ void AppendCharts(std::string& out, const CatalogueStats& stats)
     out += "</div>\n";
 }
 
-// The year's viewings by month and the year's rows, by date.
-void AppendYear(std::string& out, const std::vector<Diary::Row>& diary, int nYear)
+// The year's viewings by month, as the counts have them, and the year's
+// rows, by date.
+void AppendYear(std::string& out, const CatalogueStats& stats, const Diary& diary)
 {
     out += "<div class=\"charts year\">\n";
-    if (nYear <= 0) {
+    const std::string& strYear = stats.strDiaryYear;
+    if (strYear.empty()) {
         out += "<section>";
         AppendHeading(out, "Vizionari datate");
         out += "<p class=\"empty\">Nicio vizionare datata in jurnal</p></section>\n</div>\n";
         return;
     }
-    const std::string strYear = std::to_string(nYear);
-    std::string strPrefix = strYear;
-    strPrefix.insert(0, strPrefix.size() < 4 ? 4 - strPrefix.size() : 0, '0');
-    strPrefix += '-';
-
     std::vector<const Diary::Row*> rows;
-    std::array<long long, 12> months{};
-    for (const Diary::Row& row : diary) {
-        if (!row.strDate.starts_with(strPrefix)) continue;
-        const int nMonth = (row.strDate[5] - '0') * 10 + (row.strDate[6] - '0');
-        if (nMonth < 1 || nMonth > 12) continue;
-        ++months[static_cast<std::size_t>(nMonth - 1)];
-        rows.push_back(&row);
+    for (const Diary::Row& row : diary.Rows()) {
+        if (row.strDate.starts_with(strYear + "-")) rows.push_back(&row);
     }
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Diary::Row* a, const Diary::Row* b) { return a->strDate < b->strDate; });
 
+    // "01" to "12"
     std::vector<ChartBar> bars;
-    for (std::size_t i = 0; i < months.size(); ++i) bars.push_back({kMonths[i], months[i]});
+    for (const auto& [strMonth, nCount] : stats.diaryMonths) {
+        const int nMonth = std::stoi(strMonth);
+        bars.push_back(
+            {nMonth >= 1 && nMonth <= 12 ? kMonths[static_cast<std::size_t>(nMonth - 1)] : strMonth, nCount});
+    }
     AppendChart(out, "Vizionari pe luni in " + strYear, bars, ChartShape::Columns, {});
 
     out += "<section>";
@@ -409,21 +406,10 @@ std::size_t SizeGuess(const Catalogue& catalogue)
 
 }  // namespace
 
-int ReportYear(const std::vector<Diary::Row>& diary, int nYear)
+std::string WriteReportHtml(const Catalogue& catalogue, const Diary& diary, const std::string& strYear)
 {
-    if (nYear > 0) return nYear;
-    int nLast = 0;
-    for (const Diary::Row& row : diary) {
-        // The rows of a loaded diary are real days, YYYY-MM-DD.
-        if (!IsDiaryDate(row.strDate)) continue;
-        nLast = std::max(nLast, std::stoi(row.strDate.substr(0, 4)));
-    }
-    return nLast;
-}
-
-std::string WriteReportHtml(const Catalogue& catalogue, const std::vector<Diary::Row>& diary, int nYear)
-{
-    const CatalogueStats stats = ComputeStats(catalogue);
+    CatalogueStats stats = ComputeStats(catalogue);
+    AddDiaryStats(stats, diary, strYear);
     std::string out;
     out.reserve(SizeGuess(catalogue));
     out +=
@@ -434,7 +420,7 @@ std::string WriteReportHtml(const Catalogue& catalogue, const std::vector<Diary:
     out += "</style>\n</head>\n<body>\n<h1>Catalogul de filme</h1>\n";
     AppendCounts(out, catalogue, stats);
     AppendCharts(out, stats);
-    AppendYear(out, diary, ReportYear(diary, nYear));
+    AppendYear(out, stats, diary);
     AppendCatalogue(out, catalogue);
     out += "<script>";
     out += kScript;

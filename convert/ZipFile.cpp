@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -57,11 +59,15 @@ std::vector<std::string> ListZipEntries(const std::string& strPath)
 }
 
 void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool>& wanted,
-                    std::map<std::string, std::string>& entries, std::size_t nMaxEntryBytes)
+                    std::map<std::string, std::string>& entries, std::size_t nMaxEntryBytes, std::size_t nMaxTotalBytes)
 {
     const std::unique_ptr<zip_t, ZipCloser> zip = OpenForReading(strPath);
     const zip_int64_t nEntries = zip_get_num_entries(zip.get(), 0);
+    // The wanted entries and their sizes first, so that an archive asking
+    // for too much is refused before anything is unpacked.
+    std::vector<std::pair<zip_uint64_t, zip_stat_t>> found;
     std::map<std::string, bool> seen;
+    std::size_t nTotal = 0;
     for (zip_int64_t i = 0; i < nEntries; ++i) {
         zip_stat_t stat;
         if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(i), 0, &stat) != 0 ||
@@ -79,8 +85,18 @@ void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool
             throw InputRefused(strEntry, 0,
                                "the entry is larger than " + SizeText(nMaxEntryBytes) + ", more than an export holds");
         }
-        const std::unique_ptr<zip_file_t, ZipFileCloser> file(
-            zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0));
+        nTotal += static_cast<std::size_t>(stat.size);
+        if (nTotal > nMaxTotalBytes) {
+            throw InputRefused(strPath, 0,
+                               "the files of the export are larger than " + SizeText(nMaxTotalBytes) +
+                                   " together, more than an export holds");
+        }
+        found.emplace_back(static_cast<zip_uint64_t>(i), stat);
+    }
+    for (const auto& [nIndex, stat] : found) {
+        const std::string strName = stat.name;
+        const std::string strEntry = strPath + ":" + strName;
+        const std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(zip.get(), nIndex, 0));
         if (!file) {
             throw InputRefused(strEntry, 0, "the entry cannot be read from the ZIP file");
         }

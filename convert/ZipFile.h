@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,9 +15,11 @@ constexpr std::size_t kMaxZipEntryBytes = 64u * 1024u * 1024u;  // 64 MiB
 // into `entries` (name -> bytes). Throws InputRefused, naming the file and
 // the entry, when the file is no ZIP archive or is inconsistent, or a wanted
 // entry cannot be read, is larger than nMaxEntryBytes, fails its checksum,
-// or has the name of another entry.
+// or has the name of another entry; and, before reading any, when the
+// wanted entries are larger than nMaxTotalBytes together.
 void ReadZipEntries(const std::string& strPath, const std::map<std::string, bool>& wanted,
-                    std::map<std::string, std::string>& entries, std::size_t nMaxEntryBytes = kMaxZipEntryBytes);
+                    std::map<std::string, std::string>& entries, std::size_t nMaxEntryBytes = kMaxZipEntryBytes,
+                    std::size_t nMaxTotalBytes = SIZE_MAX);
 
 // The names of every file entry of the archive ("folder/name" below the
 // top). Throws InputRefused when the file is no ZIP archive.

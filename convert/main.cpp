@@ -1,9 +1,10 @@
-// cinetrove-convert: imports IMDb and Letterboxd exports and the
+// cinetrove-convert: imports IMDb, Letterboxd and Trakt exports and the
 // catalogue's own CSV, exports CSV, Letterboxd and Tellico files, checks the
-// archives, counts and writes a report page. The command line is read with CLI11; a usage error
-// ends with status 2.
+// archives, counts, logs a viewing and writes a report page. The command
+// line is read with CLI11; a usage error ends with status 2.
 #include "Commands.h"
 #include "Rating.h"
+#include "WatchedCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,6 +15,15 @@
 namespace {
 
 constexpr int kUsageError = 2;
+
+// A year as the diary's dates write it.
+const CLI::Validator kYearCheck(
+    [](const std::string& strYear) {
+        return strYear.size() == 4 && strYear.find_first_not_of("0123456789") == std::string::npos
+                   ? std::string()
+                   : "a year is four digits";
+    },
+    "YYYY");
 
 // The words a seen film may carry: every rating word but "De vazut".
 std::vector<std::string> SeenRatingWords() { return {kRatingWords.begin(), kRatingWords.begin() + kToSeeRating}; }
@@ -58,6 +68,8 @@ int main(int argc, char** argv)
                    "take series, episodes, specials, games, podcasts and music videos too");
     AddImport(*pImport, "letterboxd", "a Letterboxd export: the ZIP file or its folder", ImportSource::Letterboxd,
               "PATH", importOptions, bImport);
+    AddImport(*pImport, "trakt", "a Trakt export: the ZIP file or its folder", ImportSource::Trakt, "PATH",
+              importOptions, bImport);
     AddImport(*pImport, "csv", "the CSV that \"export csv\" writes", ImportSource::Csv, "FILE", importOptions, bImport)
         ->add_flag("--replace", importOptions.bReplace,
                    "make the lists exactly the file's rows, keeping the archives before as NAME.N");
@@ -90,19 +102,31 @@ int main(int argc, char** argv)
     pCheck->add_option("DIR", strDir, "the catalogue folder (default ./data), or one archive file");
 
     bool bCsv = false;
-    CLI::App* pStats = app.add_subcommand("stats", "count the films of a catalogue");
+    std::string strYear;
+    CLI::App* pStats = app.add_subcommand("stats", "count the films of a catalogue and the viewings of its diary");
     pStats->add_option("DIR", strDir, "the catalogue folder (default ./data)");
     pStats->add_flag("--csv", bCsv, "print the counts as CSV");
+    pStats->add_option("--year", strYear, "the year whose months are counted (default the diary's last)")
+        ->check(kYearCheck);
+
+    WatchedOptions watched;
+    CLI::App* pWatched = app.add_subcommand("watched", "log one viewing of a film: the diary, the viewings, a move");
+    pWatched->add_option("TITLE", watched.strTitle, "the film's original title or title")->required();
+    pWatched->add_option("--year", watched.strYear, "the film's year, among films of one title");
+    pWatched->add_option("--date", watched.strDate, "the day of the viewing, YYYY-MM-DD (default today)");
+    pWatched->add_option("--rating", watched.strRating, "its rating word; needed for a film to see, which moves across")
+        ->check(CLI::IsMember(SeenRatingWords()));
+    pWatched->add_option("--into", watched.strDir, "the catalogue folder (default ./data)");
 
     std::string strReport;
     std::string strReportFrom = "./data";
-    int nYear = 0;
+    std::string strReportYear;
     CLI::App* pReport =
         app.add_subcommand("report", "write the catalogue as one HTML page: counts, charts, every film");
     pReport->add_option("FILE", strReport, "the page to write")->required();
     pReport->add_option("--from", strReportFrom, "the catalogue folder (default ./data)");
-    pReport->add_option("--year", nYear, "the year of the diary shown (default the last with viewings)")
-        ->check(CLI::Range(1, 9999));
+    pReport->add_option("--year", strReportYear, "the year of the diary shown (default the last with viewings)")
+        ->check(kYearCheck);
 
     try {
         app.parse(argc, argv);
@@ -120,8 +144,11 @@ int main(int argc, char** argv)
     if (pCheck->parsed()) {
         return RunCheck(strDir);
     }
-    if (pReport->parsed()) {
-        return RunReport(strReport, strReportFrom, nYear);
+    if (pWatched->parsed()) {
+        return RunWatched(watched);
     }
-    return RunStats(strDir, bCsv);
+    if (pReport->parsed()) {
+        return RunReport(strReport, strReportFrom, strReportYear);
+    }
+    return RunStats(strDir, bCsv, strYear);
 }

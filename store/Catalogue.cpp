@@ -281,6 +281,22 @@ bool Catalogue::UpdateFilm(int nList, const std::string& strKey, FilmEntry film)
     return true;
 }
 
+bool Catalogue::UpdateFilm(int nList, const CFilm& which, FilmEntry film)
+{
+    for (CFilmNode* p = Head(nList); p != nullptr; p = p->m_pNext) {
+        if (p->m_pFilm != &which) continue;
+        CFilm& target = *p->m_pFilm;
+        target.SetTexts(FilmTexts(
+            {film.strOriginalTitle, film.strTitle, film.strCountry, film.strYear, film.strDirector, film.strCast}));
+        target.m_nRating = film.nRating;
+        target.m_nViewings = film.nViewings;
+        if (nList == kSeenList) m_nMaxViewings = std::max(m_nMaxViewings, film.nViewings);
+        Changed(nList) = true;
+        return true;
+    }
+    return false;
+}
+
 void Catalogue::BeginBatch()
 {
     m_pSeenBatch = std::make_unique<FilmListBatch>(m_pSeenList);

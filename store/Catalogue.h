@@ -118,6 +118,9 @@ public:
     // its original title included, and keeps its place. False when there is
     // no such film.
     bool UpdateFilm(int nList, const std::string& strKey, FilmEntry film);
+    // The same for the very film `which` of the list, for films of one
+    // original title that the caller tells apart (by their years).
+    bool UpdateFilm(int nList, const CFilm& which, FilmEntry film);
 
     // Many films added in one go (an import): between BeginBatch and
     // EndBatch, Contains and AddFilm answer from an index of the titles and

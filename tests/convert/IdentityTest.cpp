@@ -159,3 +159,12 @@ TEST(IdentityTest, ReplaceMakesTheListsTheRowsAndKeepsTheOldArchives)
     EXPECT_EQ(reread.m_pSeenList->m_pNext->m_pFilm->m_nRating, TextToRating("Bun"));
     EXPECT_EQ(ReadComment(reread.CommentDir(kSeenList), "Twin"), "first\r\n\r\nsecond");
 }
+
+// The side file separates ids with spaces: an id holding one would read
+// back as a false id of another site.
+TEST(IdentityTest, AnIdWithABlankIsNotKept)
+{
+    IncomingFilm film = Film("Odd", "2000", "tt1 trakt:2");
+    film.strTraktId = "9";
+    EXPECT_EQ(IdsOf(film), std::vector<std::string>{"trakt:9"});
+}

@@ -43,6 +43,13 @@ Diary::Row Viewing(const std::string& strTitle, const std::string& strDate, bool
     return {true, strTitle, "1999", strDate, bRewatch, "watched"};
 }
 
+Diary DiaryOf(const std::vector<Diary::Row>& rows)
+{
+    Diary diary;
+    for (const Diary::Row& row : rows) diary.Add(row);
+    return diary;
+}
+
 }  // namespace
 
 TEST(ReportTest, EveryFilmIsARowEveryTextEscapedAndNothingComesFromOutside)
@@ -56,7 +63,7 @@ TEST(ReportTest, EveryFilmIsARowEveryTextEscapedAndNothingComesFromOutside)
     }
     Add(catalogue, kToSeeList, "Ştrengarii", "Romania", "", 6, 0);
     const int nFilms = catalogue.m_nSeenCount + catalogue.m_nToSeeCount;
-    const std::string page = WriteReportHtml(catalogue, {Viewing(kHostile, "2024-05-01")}, 0);
+    const std::string page = WriteReportHtml(catalogue, DiaryOf({Viewing(kHostile, "2024-05-01")}), "");
 
     EXPECT_TRUE(page.starts_with("<!DOCTYPE html>\n<html lang=\"ro\">"));
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
@@ -93,15 +100,15 @@ TEST(ReportTest, TheYearIsTheDiarysLastUnlessOneIsAsked)
 {
     Catalogue catalogue;
     Add(catalogue, kSeenList, "Alpha", "RO", "", 3, 4);
-    const std::vector<Diary::Row> diary = {
-        Viewing("Alpha", "2025-03-09"), Viewing("Alpha", "2023-12-31"), Viewing("Beta", "2025-01-18", true),
-        Viewing("Gamma", "2025-03-01"), Viewing("Alpha", "2024-07-07"),
-    };
-    EXPECT_EQ(ReportYear(diary, 0), 2025);
-    EXPECT_EQ(ReportYear(diary, 2019), 2019);
-    EXPECT_EQ(ReportYear({}, 0), 0);
+    const Diary diary = DiaryOf({
+        Viewing("Alpha", "2025-03-09"),
+        Viewing("Alpha", "2023-12-31"),
+        Viewing("Beta", "2025-01-18", true),
+        Viewing("Gamma", "2025-03-01"),
+        Viewing("Alpha", "2024-07-07"),
+    });
 
-    const std::string last = WriteReportHtml(catalogue, diary, 0);
+    const std::string last = WriteReportHtml(catalogue, diary, "");
     const std::string months = Between(last, "<h2>Vizionari pe luni in 2025</h2>", "</section>");
     EXPECT_EQ(Occurrences(months, "<title>"), 12u);
     EXPECT_NE(months.find("<title>ian: 1</title>"), std::string::npos);
@@ -114,17 +121,17 @@ TEST(ReportTest, TheYearIsTheDiarysLastUnlessOneIsAsked)
               std::string::npos)
         << films;
 
-    const std::string asked = WriteReportHtml(catalogue, diary, 2023);
+    const std::string asked = WriteReportHtml(catalogue, diary, "2023");
     EXPECT_NE(Between(asked, "<h2>Vizionari pe luni in 2023</h2>", "</section>").find("<title>dec: 1</title>"),
               std::string::npos);
     EXPECT_EQ(Occurrences(Between(asked, "<h2>Filmele anului 2023</h2>", "</section>"), "<tr><td>"), 1u);
 
-    const std::string none = WriteReportHtml(catalogue, diary, 2019);
+    const std::string none = WriteReportHtml(catalogue, diary, "2019");
     EXPECT_EQ(Occurrences(Between(none, "<h2>Vizionari pe luni in 2019</h2>", "</section>"), ": 0</title>"), 12u);
     EXPECT_NE(none.find("<h2>Filmele anului 2019</h2>\n<p class=\"empty\">Nicio vizionare datata in 2019</p>"),
               std::string::npos);
 
-    const std::string without = WriteReportHtml(catalogue, {}, 0);
+    const std::string without = WriteReportHtml(catalogue, Diary(), "");
     EXPECT_EQ(without.find("Vizionari pe luni"), std::string::npos);
     EXPECT_NE(without.find("Nicio vizionare datata in jurnal"), std::string::npos);
 }

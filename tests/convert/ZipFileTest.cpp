@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -15,11 +16,12 @@ const std::map<std::string, bool> kWanted = {{"ratings.csv", true}, {"watched.cs
 const std::string kRatings = "Date,Name,Year,Letterboxd URI,Rating\n2024-01-02,Alien,1979,u,4.5\n";
 
 // What ReadZipEntries says of the file: "read N" or the refusal.
-std::string ReadOutcome(const std::string& strPath, std::size_t nMaxEntryBytes = kMaxZipEntryBytes)
+std::string ReadOutcome(const std::string& strPath, std::size_t nMaxEntryBytes = kMaxZipEntryBytes,
+                        std::size_t nMaxTotalBytes = SIZE_MAX)
 {
     std::map<std::string, std::string> entries;
     try {
-        ReadZipEntries(strPath, kWanted, entries, nMaxEntryBytes);
+        ReadZipEntries(strPath, kWanted, entries, nMaxEntryBytes, nMaxTotalBytes);
     } catch (const InputRefused& refused) {
         return refused.what();
     }
@@ -46,8 +48,9 @@ void SetChecksum(const std::string& strPath, const std::string& crc)
 }
 
 // A damaged or hostile export is refused with the file and the entry, never
-// read in part: an entry past the size limit, a wrong checksum, two entries
-// of one name, headers that disagree.
+// read in part: an entry past the size limit, wanted entries past the limit
+// of all together (those not wanted not counted), a wrong checksum, two
+// entries of one name, headers that disagree.
 TEST(ZipFileTest, HostileArchivesAreRefused)
 {
     TempDir dir;
@@ -58,6 +61,12 @@ TEST(ZipFileTest, HostileArchivesAreRefused)
     EXPECT_EQ(ReadOutcome(strZip, kRatings.size() - 1), strZip + ":ratings.csv: the entry is larger than " +
                                                             std::to_string(kRatings.size() - 1) +
                                                             " bytes, more than an export holds");
+
+    ASSERT_TRUE(WriteZipFile(strZip, {{"ratings.csv", kRatings}, {"watched.csv", kRatings}, {"other.txt", kRatings}}));
+    EXPECT_EQ(ReadOutcome(strZip, kMaxZipEntryBytes, 2 * kRatings.size()), "read 2");
+    EXPECT_EQ(ReadOutcome(strZip, kMaxZipEntryBytes, 2 * kRatings.size() - 1),
+              strZip + ": the files of the export are larger than " + std::to_string(2 * kRatings.size() - 1) +
+                  " bytes together, more than an export holds");
 
     ASSERT_TRUE(WriteZipFile(strZip, {{"ratings.csv", kRatings}}));
     SetChecksum(strZip, "\x01\x02\x03\x04");

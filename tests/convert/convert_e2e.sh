@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # cinetrove-convert end to end on the made-up fixtures: the IMDb layouts give
 # the same films, a Letterboxd export (folder or ZIP) imported twice adds
-# nothing the second time, export csv then import csv rebuilds the catalogue
+# nothing the second time, so does a Trakt export (folder or ZIP) with its
+# diary rows, export csv then import csv rebuilds the catalogue
 # byte for byte, the Tellico file validates and imports back to the same
 # catalogue, IMDb rows that are no film are left out, export letterboxd gives
 # back the site's ratings, check names the line of each fault and warns of
-# lines too long, refusals and dry runs write nothing.
+# lines too long, refusals and dry runs write nothing; the diary takes each
+# dated viewing once, watched counts a viewing or moves a film to see with
+# its note, stats and check read the diary, a damaged one is kept aside.
 # Usage: convert_e2e.sh PROGRAM FIXTURES_DIR
 set -euo pipefail
 convert=$1
@@ -94,6 +97,47 @@ contains out "To-see list: 0 added"
 expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd" --into lb-folder
 expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd.zip" --into lb-zip
 diff -r lb-folder lb-zip || fail "the folder and the ZIP give different catalogues"
+
+# --- Trakt: the folder, then the ZIP into a fresh folder and again -----------
+trakt=$fixtures/trakt
+expect_status 0 "$convert" import trakt "$trakt" --into trakt
+contains out "Seen list: 5 added"
+contains out "To-see list: 2 added"
+contains out "Diary: 6 dated viewings added"
+contains out "Left out, not films: 2"
+contains out "Harbour Lights S01E02: The Pier ($trakt/history-1.json, line 2): episode"
+contains out "Salt Road ($trakt/watchlist-movies.json, line 1): already in the seen list"
+expect_status 0 "$convert" stats trakt --csv
+contains out "list,vazute,5"
+contains out "list,de vazut,2"
+contains out "viewings,total,8"
+# Inception: 9 points = Excelent (4), three plays of which the history dates two.
+[ "$(numbers_of Inception trakt/filme.cta)" = '4 3' ] || fail "Inception is not Excelent with 3 viewings"
+printf '%s\r\n' 'list,original title,year,date,rewatch,source' \
+  'vazute,Quiet Hours,2019,2022-10-15,0,trakt' 'vazute,Salt Road,1998,2022-12-31,0,trakt' \
+  'vazute,Inception,2010,2023-01-10,0,trakt' 'vazute,Salt Road,1998,2023-06-01,1,trakt' \
+  'vazute,Lanterns of Ash,,2024-02-03,0,trakt' 'vazute,Inception,2010,2024-05-01,1,trakt' >expected-diary
+diff expected-diary trakt/diary.csv || fail "the Trakt import's diary rows are wrong"
+contains trakt/ids.csv "vazute,Inception,2010,tt1375666 tmdb:27205 trakt:16662,9,2024-05-02,2024-05-01"
+contains trakt/ids.csv "de vazut,Glass Harbour,2005,trakt:900005,,,"
+python3 -c 'import os, sys, zipfile
+with zipfile.ZipFile(sys.argv[2], "w") as z:
+    for name in sorted(os.listdir(sys.argv[1])):
+        z.write(os.path.join(sys.argv[1], name), "trakt/" + name)' "$trakt" trakt.zip
+expect_status 0 "$convert" import trakt trakt.zip --into trakt-zip
+diff -r trakt trakt-zip || fail "the Trakt folder and its ZIP give different catalogues"
+cp trakt/diary.csv diary-before
+before=$(snapshot trakt)
+expect_status 0 "$convert" import trakt trakt.zip --into trakt
+contains out "Seen list: 0 added"
+contains out "To-see list: 0 added"
+contains out "Diary: 0 dated viewings added (6 it held already)"
+cmp diary-before trakt/diary.csv || fail "importing the Trakt export twice changed the diary"
+[ "$before" = "$(snapshot trakt)" ] || fail "importing the Trakt export twice changed files"
+mkdir bad-trakt && printf '[{"plays": "two", "movie": {"title": "A"}}]' >bad-trakt/watched-movies.json
+expect_status 1 "$convert" import trakt bad-trakt --into trakt
+contains err "bad-trakt/watched-movies.json, line 1: \"plays\" is a string"
+[ "$before" = "$(snapshot trakt)" ] || fail "a refused Trakt export changed files"
 
 # --- export csv, import csv: the same bytes ---------------------------------
 catalogue=$fixtures/catalogue
@@ -228,4 +272,66 @@ unzip -l exports/real.tc >listing || fail "the link's file is no ZIP file"
 printf 'kept' >exports/locked.csv && chmod a-w exports/locked.csv
 expect_status 1 "$convert" export csv exports/locked.csv --from kill
 [ "$(cat exports/locked.csv)" = kept ] || fail "a read-only export file was replaced"
+# --- The diary: dated viewings from Letterboxd, by hand, counted, checked --
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd" --into log
+contains out "Diary: 5 dated viewings added"
+contains log/diary.csv "vazute,Salt and Cedar,2011,2021-09-13,1,letterboxd"
+expect_status 0 "$convert" import imdb "$imdb/ratings-2024.csv" --into log
+cp log/diary.csv diary.before
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd" --into log
+contains out "Diary: 0 dated viewings added (5 it held already)"
+cmp diary.before log/diary.csv || fail "an IMDb import or a second Letterboxd import changed the diary"
+contains log/ids.csv "2021-01-05"  # IMDb's Date Rated is a date rated, not a viewing
+
+# A film to see moves across with its note, rated; a seen one counts one more.
+printf 'de vazut neaparat' >"log/comments/tosee/Paper Moons.ctc"
+before=$(snapshot log)
+expect_status 1 "$convert" watched "paper moons" --date 2024-03-01 --into log
+contains err "give its rating word with --rating"
+expect_status 1 "$convert" watched Paper --into log
+contains err 'no film is titled "Paper"; films of a title like it:'
+contains err "de vazut: Paper Moons (2016)"
+expect_status 1 "$convert" watched Lanterns --date 2023-02-29 --into log
+expect_status 1 "$convert" watched Lanterns --date 2999-01-01 --into log
+[ "$before" = "$(snapshot log)" ] || fail "a refused viewing changed files"
+expect_status 0 "$convert" watched "paper moons" --date 2024-03-01 --rating "Foarte bun" --into log
+contains out "moved to the seen list"
+[ "$(numbers_of 'Paper Moons' log/filme.cta)" = '3 1' ] || fail "the moved film's numbers"
+contains "log/comments/filme/Paper Moons.ctc" "de vazut neaparat"
+[ ! -e "log/comments/tosee/Paper Moons.ctc" ] || fail "the moved film's old note stayed"
+expect_status 0 "$convert" watched "Salt and Cedar" --date 2024-02-29 --into log
+[ "$(numbers_of 'Salt and Cedar' log/filme.cta)" = '4 4' ] || fail "the viewing was not counted"
+tail -n 2 log/diary.csv | tr -d '\r' >last
+printf 'vazute,Salt and Cedar,2011,2024-02-29,1,watched\nvazute,Paper Moons,2016,2024-03-01,0,watched\n' |
+  cmp - last || fail "the diary's rows by hand"
+
+# Two films of one title are told apart by their years.
+"$convert" export csv both.csv --from log >/dev/null
+{ head -n 1 both.csv; grep '^vazute,Lanterns,' both.csv | sed 's/,2008,/,1990,/'; } >twin.csv
+expect_status 0 "$convert" import csv twin.csv --into log
+expect_status 1 "$convert" watched Lanterns --into log
+contains err '2 films are titled "Lanterns"; name one with --year:'
+contains err "vazute: Lanterns (1990)"
+expect_status 0 "$convert" watched Lanterns --year 1990 --date 2024-12-01 --into log
+contains out "vazute: Lanterns (1990): 2 viewings"
+
+expect_status 0 "$convert" stats log
+contains out "Dated viewings per month of 2024"
+expect_status 0 "$convert" stats --csv --year 2021 log
+contains out "diary year,2024,3"
+contains out "diary month,2021-09,1"
+
+# A damaged diary is named and stops nothing; an import sets it aside whole.
+printf 'vazute,Ghost,2000,2024-13-01,0,watched\r\nvazute,Gone,2000,2024-01-01,0,watched\r\n' >>log/diary.csv
+expect_status 0 "$convert" check log
+contains out 'line 10: the date is "2024-13-01"'
+contains out 'rows of "Gone" (2000), which the seen list does not hold'
+cp log/diary.csv diary.damaged
+printf '"' >>log/diary.csv
+expect_status 0 "$convert" check log
+contains out "warning: "
+expect_status 0 "$convert" import letterboxd "$fixtures/letterboxd" --into log
+contains out "Diary: 5 dated viewings added"
+{ cat diary.damaged; printf '"'; } | cmp - log/diary.csv.damaged || fail "the damaged diary was not kept whole"
+
 echo "cinetrove-convert: every check passed"

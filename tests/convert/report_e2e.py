@@ -147,7 +147,7 @@ def main():
         with open("cat/diary.csv", "rb") as f:
             check(f.read() == diary, "a refused report changed the diary")
         run(convert, "report", "report-2019.html", "--from", "cat", "--year", "2019")
-        run(convert, "report", "report.html", "--from", "cat", "--year", "0", status=2)
+        run(convert, "report", "report.html", "--from", "cat", "--year", "19", status=2)
         os.makedirs("damaged")
         shutil.copy("cat/filme.cta", "damaged/filme.cta")
         with open("damaged/diary.csv", "w") as f:
