@@ -5,6 +5,7 @@
 // least one viewing and a comment whose line breaks are all CR LF, and each
 // film to see with neither rating nor viewing; every film was read on a line
 // of the file it names.
+#include "FuzzExportFiles.h"
 #include "FuzzFile.h"
 #include "FuzzLines.h"
 #include "InputRefused.h"
@@ -42,14 +43,7 @@ int LinesOf(const std::map<std::string, std::string>& files, const std::string& 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
     if (nSize < 1) return 0;
-    std::string_view rest(reinterpret_cast<const char*>(pData + 1), nSize - 1);
-    std::map<std::string, std::string> files;
-    for (int i = 0; i < 5; ++i) {
-        if ((pData[0] & (1u << i)) == 0) continue;
-        const std::size_t nEnd = std::min(rest.find('\0'), rest.size());
-        files[kLetterboxdFiles[i]] = std::string(rest.substr(0, nEnd));
-        rest.remove_prefix(std::min(nEnd + 1, rest.size()));
-    }
+    const std::map<std::string, std::string> files = SplitExportFiles(pData, nSize, kLetterboxdFiles);
     try {
         std::set<std::tuple<std::string, std::string, std::string>> seen;
         for (const IncomingFilm& film : ReadLetterboxdExport(files, kSource).films) {

@@ -7,6 +7,7 @@
 // viewing; every film read at an entry of a file, with ids the side file
 // can keep.
 #include "Diary.h"
+#include "FuzzExportFiles.h"
 #include "FuzzFile.h"
 #include "InputRefused.h"
 #include "RatingScale.h"
@@ -36,14 +37,7 @@ bool HasNoBlank(const std::string& strId) { return strId.find_first_of(" \t\r\n"
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
     if (nSize < 1) return 0;
-    std::string_view rest(reinterpret_cast<const char*>(pData + 1), nSize - 1);
-    std::map<std::string, std::string> files;
-    for (int i = 0; i < 5; ++i) {
-        if ((pData[0] & (1u << i)) == 0) continue;
-        const std::size_t nEnd = std::min(rest.find('\0'), rest.size());
-        files[kNames[i]] = std::string(rest.substr(0, nEnd));
-        rest.remove_prefix(std::min(nEnd + 1, rest.size()));
-    }
+    const std::map<std::string, std::string> files = SplitExportFiles(pData, nSize, kNames);
     try {
         const IncomingRows rows = ReadTraktExport(files, kSource);
         for (const IncomingFilm& film : rows.films) {
