@@ -95,3 +95,25 @@ std::string ReadComment(const std::string& strCommentDir, const std::string& str
     }
     return strText;
 }
+
+std::string SaveImportedComment(Catalogue& catalogue, int nList, const std::string& strTitle,
+                                const std::string& strText)
+{
+    const std::string strDir = catalogue.CommentDir(nList);
+    std::string strPath;
+    if (!CommentFilePath(strDir, strTitle, strPath)) {
+        return strDir + "/" + AnsiToUtf8(strTitle) + ".ctc: cannot be written";
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
+    switch (catalogue.SaveComment(strTitle, nList, strText, [](const std::string&) { return false; })) {
+    case Catalogue::SaveResult::Written:
+        return {};
+    case Catalogue::SaveResult::Kept:
+        return strPath + ": changed since it was read, not replaced";
+    case Catalogue::SaveResult::Failed:
+    case Catalogue::SaveResult::Waiting:
+        break;
+    }
+    return strPath + ": cannot be written";
+}

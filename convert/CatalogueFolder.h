@@ -22,5 +22,11 @@ void OpenCatalogueFolder(Catalogue& catalogue, const std::string& strDir, bool b
 // read is not replaced. Returns each archive not written, with why.
 std::vector<std::string> SaveCatalogueFolder(Catalogue& catalogue);
 
+// Writes a comment an import made, its folder made as needed (a title with
+// a '/' or '\\' names a file in a subfolder), never over a file changed since
+// this run read it. Empty when written, else the file and why not.
+std::string SaveImportedComment(Catalogue& catalogue, int nList, const std::string& strTitle,
+                                const std::string& strText);
+
 // Reads a film's comment from the list's comment folder; empty when there is none.
 std::string ReadComment(const std::string& strCommentDir, const std::string& strOriginalTitle);

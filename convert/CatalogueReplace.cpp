@@ -126,23 +126,9 @@ std::vector<std::string> CatalogueReplace::Commit()
     }
     // The comments first, then the archives, as an import writes them.
     for (const CommentWrite& comment : m_comments) {
-        const int nList = comment.bSeen ? kSeenList : kToSeeList;
-        std::string strPath;
-        CommentFilePath(m_catalogue.CommentDir(nList), comment.strTitle, strPath);
-        std::error_code ec;
-        std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
-        switch (m_catalogue.SaveComment(comment.strTitle, nList, comment.strText,
-                                        [](const std::string&) { return false; })) {
-        case Catalogue::SaveResult::Written:
-            break;
-        case Catalogue::SaveResult::Kept:
-            failed.push_back(strPath + ": changed since it was read, not replaced");
-            break;
-        case Catalogue::SaveResult::Failed:
-        case Catalogue::SaveResult::Waiting:
-            failed.push_back(strPath + ": cannot be written");
-            break;
-        }
+        const std::string strFailure =
+            SaveImportedComment(m_catalogue, comment.bSeen ? kSeenList : kToSeeList, comment.strTitle, comment.strText);
+        if (!strFailure.empty()) failed.push_back(strFailure);
     }
     const std::vector<std::string> archives = SaveCatalogueFolder(m_catalogue);
     failed.insert(failed.end(), archives.begin(), archives.end());

@@ -305,29 +305,12 @@ std::vector<std::string> ImportPlan::Commit()
     std::vector<std::string> failed;
     std::vector<const CommentWrite*> written;
     for (const CommentWrite& comment : m_comments) {
-        const int nList = comment.bSeen ? kSeenList : kToSeeList;
-        const std::string strDir = m_catalogue.CommentDir(nList);
-        std::string strPath;
-        if (!CommentFilePath(strDir, comment.strTitle, strPath)) {
-            failed.push_back(strDir + "/" + AnsiToUtf8(comment.strTitle) + ".ctc: cannot be written");
-            continue;
-        }
+        // The text holds whatever the file held when it was read.
         if (!comment.strText.empty()) {
-            // A title with a '/' or '\' names a file in a subfolder.
-            std::error_code ec;
-            std::filesystem::create_directories(std::filesystem::path(strPath).parent_path(), ec);
-            // The text holds whatever the file held when it was read; a file
-            // changed since is never replaced.
-            switch (m_catalogue.SaveComment(comment.strTitle, nList, comment.strText,
-                                            [](const std::string&) { return false; })) {
-            case Catalogue::SaveResult::Written:
-                break;
-            case Catalogue::SaveResult::Kept:
-                failed.push_back(strPath + ": changed since it was read, not replaced");
-                continue;
-            case Catalogue::SaveResult::Failed:
-            case Catalogue::SaveResult::Waiting:
-                failed.push_back(strPath + ": cannot be written");
+            const std::string strFailure = SaveImportedComment(m_catalogue, comment.bSeen ? kSeenList : kToSeeList,
+                                                               comment.strTitle, comment.strText);
+            if (!strFailure.empty()) {
+                failed.push_back(strFailure);
                 continue;
             }
         }
